@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <string>
+
+// Record files on disk: one line of record text ended by CR LF.
+namespace RecordFile {
+
+// No valid record comes anywhere near this size; larger files are refused unread.
+inline constexpr qint64 kMaxRecordFileBytes = 1024 * 1024;
+
+// Writes the text and CR LF through a temporary file renamed over the target, so a failed
+// save never harms the file it was to replace. False on any failure.
+bool Save(const QString& path, const std::string& recordText);
+
+// The items of the file joined (ReadRecordItems), or nothing when the file cannot be
+// opened or read or is larger than kMaxRecordFileBytes.
+std::optional<std::string> ReadItems(const QString& path);
+
+}  // namespace RecordFile

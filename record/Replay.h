@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "Game.h"
+#include "GameHost.h"
+
+enum class ReplayButton { Top, StepPlay, AutoPlay, Bottom, Stop };
+
+// What replay needs from the window besides the game's own host.
+class ReplayHost {
+public:
+    virtual ~ReplayHost() = default;
+    virtual void SetPlayTimerEnabled(bool enabled) = 0;  // tmrPlay
+    virtual void SetReplayButtonEnabled(ReplayButton button, bool enabled) = 0;
+    virtual void InitializeBoard(int16_t boardSize) = 0;
+};
+
+// Plays an opened record onto the board one token at a time.
+class Replay {
+public:
+    Replay(Game& game, GameHost& gameHost, ReplayHost& host);
+
+    // A valid record was opened: its tokens, position 0.
+    void Load(std::vector<std::string> tokens);
+    // An invalid record was opened: nothing may ever apply its tokens.
+    void Discard();
+
+    void Step();  // cmdStepPlay and every tick of tmrPlay
+    void PlayRecordedMove(char side, int16_t row, int16_t col);
+    void BackToStart();  // cmdTop
+
+    std::vector<std::string> sRecordTokens;
+    int16_t iReplayPos = 0;
+
+private:
+    Game& game_;
+    GameHost& gameHost_;
+    ReplayHost& host_;
+};

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the build, the game and the tests need, when missing.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
+    qt6-base-dev qt6-multimedia-dev libqt6svg6 qt6-translations-l10n fonts-arphic-uming
+    xvfb xauth xdotool imagemagick xdg-utils desktop-file-utils shared-mime-info
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "Need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+    as_root=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update </dev/null
+"${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}" </dev/null
