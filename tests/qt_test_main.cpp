@@ -17,7 +17,6 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     // No test may reach a sound device.
     setenv("PULSE_SERVER", "unix:/nonexistent", 1);
-    setenv("QT_MEDIA_BACKEND", "ffmpeg", 0);
 
     QApplication app(argc, argv);
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
