@@ -23,11 +23,13 @@ class Replay {
 public:
     Replay(Game& game, GameHost& gameHost, ReplayHost& host);
 
-    // A valid record was opened: its tokens, position 0.
+    // A valid record was opened: its tokens, position 0, and the game in replay mode.
     void Load(std::vector<std::string> tokens);
-    // An invalid record was opened: nothing may ever apply its tokens.
+    // An invalid record was opened: nothing may ever apply its tokens. Leaves replay mode,
+    // stops tmrPlay and disables Top, Step, Auto and Bottom (Stop still starts a new game).
     void Discard();
 
+    // Step and BackToStart do nothing unless a loaded record is in replay mode.
     void Step();  // cmdStepPlay and every tick of tmrPlay
     void PlayRecordedMove(char side, int16_t row, int16_t col);
     void BackToStart();  // cmdTop
@@ -36,7 +38,11 @@ public:
     int16_t iReplayPos = 0;
 
 private:
+    bool IsReplaying() const;
+    void ReportRecordError();
+
     Game& game_;
     GameHost& gameHost_;
     ReplayHost& host_;
+    bool loaded_ = false;
 };
