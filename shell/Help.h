@@ -1,0 +1,9 @@
+#pragma once
+
+namespace Help {
+
+// Opens readme.txt from the program's folder in the desktop's text viewer, without waiting
+// for it. The program's folder becomes and stays the current directory.
+void ShowContents();
+
+}  // namespace Help

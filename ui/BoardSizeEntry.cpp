@@ -1,0 +1,24 @@
+#include "BoardSizeEntry.h"
+
+#include <QRegularExpression>
+#include <cmath>
+
+#include "Game.h"
+
+std::optional<int16_t> ParseBoardSizeEntry(const QString& entry) {
+    static const QRegularExpression kNumber(
+        R"(^\s*[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?\s*$)");
+    if (!kNumber.match(entry).hasMatch()) {
+        return std::nullopt;
+    }
+    // Huge exponents give infinity, which is simply larger than any side.
+    const double value = std::strtod(entry.trimmed().toLatin1().constData(), nullptr);
+    const double rounded = std::nearbyint(value);  // the default mode rounds halves to even
+    if (!(rounded > kMinBoardSize)) {
+        return kMinBoardSize;
+    }
+    if (rounded > kMaxBoardSize) {
+        return kMaxBoardSize;
+    }
+    return static_cast<int16_t>(rounded);
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QIcon>
+
+#include "Replay.h"
+
+// The 32×32 pictures of the replay buttons, drawn on a transparent background.
+QIcon ReplayIcon(ReplayButton button);
