@@ -12,12 +12,11 @@ constexpr double kBoardLeft = 390;
 constexpr double kBoardTop = 360;
 }  // namespace
 
-ClientArea::ClientArea(QWidget* parent) : QWidget(parent) {
-    setFont(SongFont(12));
-    QPalette teal = palette();
-    teal.setColor(QPalette::WindowText, QColor(0, 128, 128));
-    setPalette(teal);
-}
+namespace {
+const QColor kLabelColour(0, 128, 128);
+}  // namespace
+
+ClientArea::ClientArea(QWidget* parent) : QWidget(parent) { setFont(SongFont(12)); }
 
 void ClientArea::DrawCoordinateLabels(int16_t boardSize) {
     boardSize_ = boardSize;
@@ -31,7 +30,7 @@ void ClientArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QFont font = SongFont(boardSize_ > 16 ? 10 : 12, true);
     painter.setFont(font);
-    painter.setPen(palette().color(QPalette::WindowText));
+    painter.setPen(kLabelColour);
     const double ascent = QFontMetricsF(font).ascent();
     const double cell = static_cast<double>(BoardView::kSideTwips) / boardSize_;
     // Positions are in twips; each label's top-left corner sits at the given point.
