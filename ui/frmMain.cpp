@@ -15,6 +15,7 @@
 #include "ClientArea.h"
 #include "MoveSound.h"
 #include "Notation.h"
+#include "QuorvaneIcon.h"
 #include "Quit.h"
 #include "ReplayPanel.h"
 #include "Twips.h"
@@ -45,10 +46,11 @@ frmMain::frmMain(std::unique_ptr<Dialogs> dialogs)
       waitRoutine_(modWait::WaitMilliseconds) {
     setObjectName("frmMain");
     setWindowTitle(kApplicationTitle);
-    setWindowIcon(QIcon(":/quorvane.png"));
+    setWindowIcon(QuorvaneIcon());
     CreateControls();
     CreateMenus();
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 
     game_.iBoardSize = 8;
     InitializeBoard(8);

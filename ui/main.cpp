@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ChineseUi.h"
+#include "QuorvaneIcon.h"
 #include "CommandLine.h"
 #include "frmMain.h"
 
@@ -27,7 +28,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quorvane");
     QApplication::setApplicationVersion("3.0.0");
-    QApplication::setWindowIcon(QIcon(":/quorvane.png"));
+    QApplication::setWindowIcon(QuorvaneIcon());
     InstallChineseTranslation(app);
 
     frmMain window;
