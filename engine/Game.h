@@ -111,6 +111,9 @@ private:
     enum class EndKind { Open, Edge, Blocked };
     EndKind EndOfRun(int16_t row, int16_t col, int16_t dr, int16_t dc, char own) const;
     void PassComputer();
+    // The pass of one side: notice, box, then the counters; false when the box saw the board
+    // replaced by a new game, which then keeps its own state.
+    bool Pass(Side passer, const char* notice, const char* message);
     void PlaceDisc(Side side, int16_t row, int16_t col);
 
     GameHost& host_;

@@ -25,16 +25,7 @@ void Game::PlayerMove(int16_t row, int16_t col) {
 
     if (NoLegalMove()) {
         // Any click becomes the pass when the player has nowhere to go.
-        host_.SetStatusLine0(std::string(kHintPrefix) + "玩家被罚步一次");
-        const int32_t serial = lBoardSerial;
-        host_.ShowMessage("你被罚步一次");
-        // The box pumps events: a game started meanwhile must not inherit this pass.
-        if (lBoardSerial != serial) return;
-        ++iPassCount;
-        bPlayerTurn = kFalse;
-        host_.RefreshStatus();
-        CheckGameOver();
-        ComputerMove();
+        if (Pass(kPlayer, "玩家被罚步一次", "你被罚步一次")) ComputerMove();
         return;
     }
 
@@ -57,15 +48,19 @@ void Game::PlayerMove(int16_t row, int16_t col) {
     ComputerMove();
 }
 
-void Game::PassComputer() {
-    host_.SetStatusLine0(std::string(kHintPrefix) + "计算机被罚步一次");
+void Game::PassComputer() { Pass(kComputer, "计算机被罚步一次", "计算机被罚步一次"); }
+
+bool Game::Pass(Side passer, const char* notice, const char* message) {
+    host_.SetStatusLine0(std::string(kHintPrefix) + notice);
     const int32_t serial = lBoardSerial;
-    host_.ShowMessage("计算机被罚步一次");
-    if (lBoardSerial != serial) return;
+    host_.ShowMessage(message);
+    // The box pumps events: a game started meanwhile must not inherit this pass.
+    if (lBoardSerial != serial) return false;
     ++iPassCount;
-    bPlayerTurn = kTrue;
+    bPlayerTurn = Not(passer);
     host_.RefreshStatus();
     CheckGameOver();
+    return true;
 }
 
 void Game::PlaceDisc(Side side, int16_t row, int16_t col) {

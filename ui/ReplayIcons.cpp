@@ -6,20 +6,13 @@
 
 namespace {
 
-QPainterPath Triangle(qreal left, qreal right) {
+// A triangle with its upright base at x = base and its point at x = tip: it points right when
+// the tip lies right of the base, left otherwise.
+QPainterPath Triangle(qreal base, qreal tip) {
     QPainterPath path;
-    path.moveTo(left, 6);
-    path.lineTo(right, 16);
-    path.lineTo(left, 26);
-    path.closeSubpath();
-    return path;
-}
-
-QPainterPath LeftTriangle(qreal left, qreal right) {
-    QPainterPath path;
-    path.moveTo(right, 6);
-    path.lineTo(left, 16);
-    path.lineTo(right, 26);
+    path.moveTo(base, 6);
+    path.lineTo(tip, 16);
+    path.lineTo(base, 26);
     path.closeSubpath();
     return path;
 }
@@ -39,7 +32,7 @@ struct IconShape {
 IconShape ShapeOf(ReplayButton button) {
     switch (button) {
         case ReplayButton::Top:
-            return {Bar(7).united(LeftTriangle(12, 25)), QColor(255, 0, 204), QColor(204, 51, 153)};
+            return {Bar(7).united(Triangle(25, 12)), QColor(255, 0, 204), QColor(204, 51, 153)};
         case ReplayButton::StepPlay:
             return {Triangle(10, 24), QColor(51, 153, 51), QColor(0, 153, 153)};
         case ReplayButton::AutoPlay:
