@@ -7,46 +7,46 @@
 #include "Notation.h"
 #include "modWait.h"
 
+namespace {
+template <class T>
+T Pop(std::deque<T>& answers, T fallback) {
+    if (answers.empty()) return fallback;
+    T answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+// Lets a Game replay a record with no window behind it.
+class SilentHost final : public GameHost {
+    void DrawDisc(char, int16_t, int16_t) override {}
+    void MarkLastMove(int16_t, int16_t) override {}
+    void RecordMove(char, int16_t, int16_t) override {}
+    void RefreshStatus() override {}
+    void ShowScore(Side, int16_t) override {}
+    void SetStatusLine0(const std::string&) override {}
+    void ShowMessage(const std::string&) override {}
+    void WaitMilliseconds(int32_t) override {}
+};
+}  // namespace
+
 void FakeDialogs::Inform(QWidget*, const QString&, const QString& text) {
     script_->messages.push_back(text);
-    if (script_->onInform) {
-        script_->onInform(text);
-    }
+    if (script_->onInform) script_->onInform(text);
 }
 
 bool FakeDialogs::AskYesNo(QWidget*, const QString&, const QString& text) {
     script_->messages.push_back(text);
-    if (script_->yesNo.empty()) {
-        return false;
-    }
-    const bool answer = script_->yesNo.front();
-    script_->yesNo.pop_front();
-    return answer;
+    return Pop(script_->yesNo, false);
 }
 
 std::optional<QString> FakeDialogs::InputText(QWidget*, const QString&, const QString&,
                                               const QString&, QPoint) {
-    if (script_->inputs.empty()) {
-        return std::nullopt;
-    }
-    auto answer = script_->inputs.front();
-    script_->inputs.pop_front();
-    return answer;
+    return Pop(script_->inputs, std::optional<QString>());
 }
 
-QString FakeDialogs::OpenRecordPath(QWidget*) {
-    if (script_->openPaths.empty()) return QString();
-    QString path = script_->openPaths.front();
-    script_->openPaths.pop_front();
-    return path;
-}
+QString FakeDialogs::OpenRecordPath(QWidget*) { return Pop(script_->openPaths, QString()); }
 
-QString FakeDialogs::SaveRecordPath(QWidget*) {
-    if (script_->savePaths.empty()) return QString();
-    QString path = script_->savePaths.front();
-    script_->savePaths.pop_front();
-    return path;
-}
+QString FakeDialogs::SaveRecordPath(QWidget*) { return Pop(script_->savePaths, QString()); }
 
 TestWindow::TestWindow()
     : script(std::make_shared<FakeDialogs::Script>()),
@@ -124,35 +124,25 @@ std::string InvariantFailures(frmMain& window) {
     if (!size || *size != game.iBoardSize) {
         return failures + "record header does not match the board\n";
     }
-    BoardGrid replayed;
-    replayed.Create(*size);
-    for (size_t i = 1; i < tokens.size(); ++i) {
-        if (!IsValidMoveToken(tokens[i])) {
-            return failures + "bad token " + tokens[i] + "\n";
-        }
+    SilentHost silent;
+    Game replayed(silent);
+    replayed.iBoardSize = *size;
+    replayed.SetupBoard();
+    replayed.bReplayMode = true;
+    for (size_t i = 5; i < tokens.size(); ++i) {
+        if (!IsValidMoveToken(tokens[i])) return failures + "bad token " + tokens[i] + "\n";
         const RecordedMove move = DecodeMoveToken(tokens[i]);
-        const char own = move.side;
-        const char opp = own == 'B' ? 'W' : 'B';
-        replayed(move.row, move.col) = own;
-        if (i <= 4) continue;  // the starting discs capture nothing
-        for (int dr = -1; dr <= 1; ++dr) {
-            for (int dc = -1; dc <= 1; ++dc) {
-                if (dr == 0 && dc == 0) continue;
-                int r = move.row + dr;
-                int c = move.col + dc;
-                while (replayed(static_cast<int16_t>(r), static_cast<int16_t>(c)) == opp) {
-                    r += dr;
-                    c += dc;
-                }
-                if (replayed(static_cast<int16_t>(r), static_cast<int16_t>(c)) != own) continue;
-                for (r -= dr, c -= dc; r != move.row || c != move.col; r -= dr, c -= dc) {
-                    replayed(static_cast<int16_t>(r), static_cast<int16_t>(c)) = own;
-                }
-            }
+        replayed.sSideLetter[kPlayer] = move.side;
+        replayed.sSideLetter[kComputer] = move.side == 'B' ? 'W' : 'B';
+        replayed.bPlayerTurn = kPlayer;
+        if (replayed.EvaluateMove(move.row, move.col, true) == kIllegalMove) {
+            return failures + "record move " + tokens[i] + " is not legal\n";
         }
+        replayed.sBoard(move.row, move.col) = move.side;
     }
-    if (replayed.ToString() != expected) {
-        failures += "record replays to:\n" + replayed.ToString() + "\n";
+    const std::string replayedBoard = replayed.sBoard.ToString();
+    if (replayedBoard != expected) {
+        failures += "record replays to:\n" + replayedBoard + "\n";
     }
     return failures;
 }
