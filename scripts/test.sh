@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the normal build, then the
-# AddressSanitizer + UndefinedBehaviorSanitizer build.
+# Installs what is missing, builds, and runs every test: the normal build, a bounded run of
+# the record-opening fuzzer, then the AddressSanitizer + UndefinedBehaviorSanitizer build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,6 +10,8 @@ jobs=$(nproc)
 cmake --preset default >/dev/null
 cmake --build --preset default -j "$jobs"
 ctest --preset default -j "$jobs"
+
+scripts/fuzz.sh
 
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize -j "$jobs"
