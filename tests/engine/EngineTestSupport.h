@@ -3,155 +3,88 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
-#include <deque>
 #include <functional>
-#include <memory>
-#include <string>
-#include <string_view>
-#include <vector>
 
 #include "Game.h"
 
-// Records every host call as one text line, in order, and keeps the two status lines the
-// way the window would show them. A wait or a message box can run one scripted action
-// each, which is how the tests re-enter the engine.
-class FakeHost : public GameHost {
-  public:
-    void DrawDisc(char letter, int16_t row, int16_t col) override {
-        Log("DrawDisc " + Cell(letter, row, col));
-    }
-    void MarkLastMove(int16_t row, int16_t col) override {
-        Log("MarkLastMove " + std::to_string(row) + " " + std::to_string(col));
-    }
-    void RecordMove(char letter, int16_t row, int16_t col) override {
-        Log("RecordMove " + Cell(letter, row, col));
-    }
-    void RefreshStatus() override {
-        Log("RefreshStatus");
-        if (game != nullptr) {
-            line1 = MoveNumberText(game->iMoveNumber);
-            line0 = TurnHintText(*game);
-        }
-    }
-    void ShowScore(Side side, int16_t value) override {
-        Log(std::string("ShowScore ") + (side == kPlayer ? "P " : "C ") + std::to_string(value));
-    }
-    void SetStatusLine0(const std::string& text) override {
-        Log("Status " + text);
-        line0 = text;
-    }
-    void ShowMessage(const std::string& text) override {
-        Log("Message " + text);
-        RunNext(onMessage);
-    }
-    void WaitMilliseconds(int32_t milliseconds) override {
-        Log("Wait " + std::to_string(milliseconds));
-        RunNext(onWait);
-    }
+using Calls = std::vector<std::string>;
 
-    // The logged lines that start with the prefix.
-    std::vector<std::string> Only(std::string_view prefix) const {
-        std::vector<std::string> matching;
-        for (const auto& call : calls) {
-            if (call.rfind(prefix, 0) == 0) matching.push_back(call);
-        }
-        return matching;
-    }
-
-    Game* game = nullptr;
-    bool logging = true;
-    std::vector<std::string> calls;
-    std::string line0;
-    std::string line1;
-    std::deque<std::function<void()>> onWait;
-    std::deque<std::function<void()>> onMessage;
-
-  private:
-    static std::string Cell(char letter, int16_t row, int16_t col) {
-        return std::string(1, letter) + " " + std::to_string(row) + " " + std::to_string(col);
-    }
-    void Log(std::string line) {
-        if (logging) calls.push_back(std::move(line));
-    }
-    static void RunNext(std::deque<std::function<void()>>& actions) {
-        if (actions.empty()) return;
-        auto action = std::move(actions.front());
-        actions.pop_front();
-        action();
-    }
-};
-
-// Hands out the given values in order, then repeats the last one; counts every draw.
+// Hands out the values in order, then repeats the last one.
 class ScriptedRandom : public RandomSource {
   public:
-    explicit ScriptedRandom(std::vector<float> values, int* draws = nullptr)
-        : values_(std::move(values)), draws_(draws) {}
-    float Next() override {
-        if (draws_ != nullptr) ++*draws_;
-        if (values_.empty()) return 0.0f;
-        return values_[std::min(next_++, values_.size() - 1)];
-    }
+    explicit ScriptedRandom(std::vector<float> values) : values_(std::move(values)) {}
+    float Next() override { return values_[std::min(next_++, values_.size() - 1)]; }
 
   private:
     std::vector<float> values_;
     std::size_t next_ = 0;
-    int* draws_;
 };
 
-// A fresh board of the rows' size holding the rows (B, W, .), counts taken from the
-// current side letters, the game running with the player to move. No host call is made.
-inline void LoadBoard(Game& game, const std::vector<std::string_view>& rows) {
-    game.iBoardSize = static_cast<int16_t>(rows.size());
-    game.CreateBoard();
-    int16_t row = 1;
-    for (std::string_view text : rows) {
-        for (int16_t col = 1; col <= game.iBoardSize; ++col) {
-            game.sBoard(row, col) = text.at(static_cast<std::size_t>(col - 1));
-        }
-        ++row;
-    }
-    for (Side side : {kPlayer, kComputer}) {
-        int16_t count = 0;
-        for (char cell : game.sBoard.ToString()) count += cell == game.sSideLetter[side];
-        game.iDiscCount[side] = count;
-    }
-    game.iTotalDiscs = static_cast<int16_t>(game.iDiscCount[kPlayer] + game.iDiscCount[kComputer]);
-    game.ResetTurnCounters();
-    game.bPlayerTurn = kPlayer;
-}
-
-inline std::string Rows(const std::vector<std::string_view>& rows) {
-    std::string text;
-    for (std::string_view row : rows) {
-        if (!text.empty()) text += '\n';
-        text += row;
-    }
-    return text;
-}
-
 inline int16_t CountLetter(const Game& game, char letter) {
-    int16_t count = 0;
-    for (char cell : game.sBoard.ToString()) count += cell == letter;
-    return count;
+    const std::string cells = game.sBoard.ToString();
+    return static_cast<int16_t>(std::count(cells.begin(), cells.end(), letter));
 }
 
-// A game on the host with a scripted random source (all zeros unless replaced): expert
-// play then always keeps the first of equal cells.
-class EngineTest : public ::testing::Test {
+// The test is the window: it logs every host call in order and keeps status line 0 as the
+// window shows it. A wait or a message box runs its scripted action once; that is how the
+// tests re-enter the engine. Expert play with every coin tails keeps the first of equal cells.
+class EngineTest : public ::testing::Test, public GameHost {
   protected:
-    EngineTest() {
-        host.game = &game;
-        game.SetRandomSource(std::make_unique<ScriptedRandom>(std::vector<float>{0.0f}));
+    EngineTest() { game.SetRandomSource(std::make_unique<ScriptedRandom>(std::vector{0.0f})); }
+    void DrawDisc(char c, int16_t row, int16_t col) override { Log("DrawDisc", c, row, col); }
+    void MarkLastMove(int16_t row, int16_t col) override { Log("MarkLastMove", row, col); }
+    void RecordMove(char c, int16_t row, int16_t col) override { Log("RecordMove", c, row, col); }
+    void ShowScore(Side side, int16_t value) override {
+        Log("ShowScore", side == kPlayer ? 'P' : 'C', value);
     }
-    // A new 8x8 (or other) game as the window starts it, with the log cleared.
+    void RefreshStatus() override {
+        Log("RefreshStatus");
+        line0 = TurnHintText(game);
+    }
+    void SetStatusLine0(const std::string& text) override { Log("Status " + (line0 = text)); }
+    void ShowMessage(const std::string& text) override { Run(onMessage, "Message " + text); }
+    void WaitMilliseconds(int32_t ms) override { Run(onWait, "Wait " + std::to_string(ms)); }
+
+    long Count(const std::string& prefix) const {
+        return std::ranges::count_if(calls,
+                                     [&](const auto& call) { return call.starts_with(prefix); });
+    }
     void NewGame(int16_t size = 8, Side first = kPlayer) {
         game.iBoardSize = size;
         game.SetupBoard();
         game.AssignColours(first);
-        host.calls.clear();
+        calls.clear();
+    }
+    // Rows joined by '\n' (B, W, .), the player (black) to move.
+    void LoadBoard(const std::string& rows) {
+        game.iBoardSize = static_cast<int16_t>(rows.find('\n'));
+        game.CreateBoard();
+        for (int16_t row = 1; row <= game.iBoardSize; ++row) {
+            for (int16_t col = 1; col <= game.iBoardSize; ++col)
+                game.sBoard(row, col) = rows[(row - 1) * (game.iBoardSize + 1) + col - 1];
+        }
+        game.SetDiscCount(kPlayer, CountLetter(game, kBlack));
+        game.SetDiscCount(kComputer, CountLetter(game, kWhite));
+        game.ResetTurnCounters();
+        game.bPlayerTurn = kPlayer;
+        calls.clear();
     }
 
-    FakeHost host;
-    Game game{host};
+    Game game{*this};
+    Calls calls;
+    std::string line0;
+    std::function<void()> onWait, onMessage;
+
+  private:
+    static std::string Text(char c) { return std::string(1, c); }
+    static std::string Text(int value) { return std::to_string(value); }
+    template <class... Parts>
+    void Log(std::string line, Parts... parts) {
+        ((line += " " + Text(parts)), ...);
+        calls.push_back(line);
+    }
+    void Run(std::function<void()>& action, const std::string& line) {
+        Log(line);
+        if (auto once = std::exchange(action, nullptr)) once();
+    }
 };

@@ -1,5 +1,5 @@
 #include <map>
-#include <utility>
+#include <tuple>
 
 #include "EngineTestSupport.h"
 
@@ -7,7 +7,6 @@ namespace {
 
 using Cells = std::map<std::pair<int, int>, int32_t>;
 
-// Every cell's test-mode score, legal cells only.
 Cells LegalScores(Game& game) {
     Cells scores;
     for (int16_t row = 1; row <= game.iBoardSize; ++row) {
@@ -19,157 +18,94 @@ Cells LegalScores(Game& game) {
     return scores;
 }
 
-class RulesTest : public EngineTest {};
+// Leaf counts of the move tree; no pass can occur within the depths asked for.
+int64_t Perft(Game& game, int depth) {
+    if (depth == 0) return 1;
+    int64_t leaves = 0;
+    for (const auto& [cell, score] : LegalScores(game)) {
+        const BoardGrid saved = game.sBoard;
+        game.EvaluateMove(cell.first, cell.second, true);
+        game.sBoard(cell.first, cell.second) = game.sSideLetter[game.bPlayerTurn];
+        game.bPlayerTurn = Not(game.bPlayerTurn);
+        leaves += Perft(game, depth - 1);
+        game.bPlayerTurn = Not(game.bPlayerTurn);
+        game.sBoard = saved;
+    }
+    return leaves;
+}
 
-TEST_F(RulesTest, WorkedScoresOfTheOpenings) {
+using RulesTest = EngineTest;
+
+TEST_F(RulesTest, WorkedScores) {
     NewGame(8);
-    const std::string start = game.sBoard.ToString();
     EXPECT_EQ(LegalScores(game), (Cells{{{3, 4}, 37}, {{4, 3}, 37}, {{5, 6}, 37}, {{6, 5}, 37}}));
-    EXPECT_EQ(game.sBoard.ToString(), start);
-    EXPECT_TRUE(host.calls.empty());
-
-    // White's replies after Black (3,4).
-    EXPECT_EQ(game.EvaluateMove(3, 4, true), 37);
+    EXPECT_TRUE(calls.empty());
+    game.EvaluateMove(3, 4, true);  // White's replies after Black (3,4)
     game.sBoard(3, 4) = kBlack;
     game.bPlayerTurn = kComputer;
     EXPECT_EQ(LegalScores(game), (Cells{{{3, 3}, 25}, {{5, 3}, 19}, {{3, 5}, 1}}));
-
-    // The 3x3 start touches the border; Black has two cells, each -10.
     NewGame(3);
-    EXPECT_EQ(game.sBoard.ToString(), Rows({"WB.", "BW.", "..."}));
     EXPECT_EQ(LegalScores(game), (Cells{{{2, 3}, -10}, {{3, 2}, -10}}));
 }
 
-// Black at (4,4) captures right (2, with a white disc beyond the capturing one), up (1),
-// down-left (2, its capturing disc against the border); the run to the left is open-ended
-// and must stay.
-const std::vector<std::string_view> kMultiCapture = {
-    "........", "...B....", "...W....", ".WW.WWBW", "..W.B...", ".W......", "B.......", "........"};
+// Black at (4,4) captures right (a white disc lies beyond the capturing one), up, and
+// down-left (its capturing disc against the border); the run to the left is open and stays.
+const std::string kMultiCapture =
+    "........\n...B....\n...W....\n.WW.WWBW\n..W.B...\n.W......\nB.......\n........";
 
-TEST_F(RulesTest, CaptureInSeveralDirectionsFlipsExactlyTheBracketedRuns) {
-    LoadBoard(game, kMultiCapture);
+TEST_F(RulesTest, PlayModeFlipsExactlyTheBracketedRunsAndNothingOnARefusedCell) {
+    LoadBoard(kMultiCapture);
     game.iPassCount = 1;
-    // Cell 0 + line products (-3·-3) + (3·0) + (3·3) + (3·3) + 5 flips.
-    EXPECT_EQ(game.EvaluateMove(4, 4, false), 32);
-    EXPECT_EQ(game.sBoard.ToString(), Rows(kMultiCapture));
-    EXPECT_TRUE(host.calls.empty());
+    // Occupied; no opposing neighbour; nothing bracketed; off the board.
+    for (auto [row, col] : {std::pair<int16_t, int16_t>{4, 7}, {8, 8}, {4, 1}, {2, 5}, {0, 3}})
+        EXPECT_EQ(game.EvaluateMove(row, col, true), kIllegalMove) << row << "," << col;
+    EXPECT_EQ(game.sBoard.ToString(), kMultiCapture);
+    EXPECT_TRUE(calls.empty());
+    EXPECT_EQ(game.iPassCount, 1);
 
     EXPECT_EQ(game.EvaluateMove(4, 4, true), 32);
-    EXPECT_EQ(game.sBoard.ToString(), Rows({"........", "...B....", "...B....", ".WW.BBBW",
-                                            "..B.B...", ".B......", "B.......", "........"}));
-    EXPECT_EQ(host.calls,
-              (std::vector<std::string>{"DrawDisc B 4 5", "DrawDisc B 4 6", "DrawDisc B 3 4",
-                                        "DrawDisc B 5 3", "DrawDisc B 6 2", "ShowScore P 10",
-                                        "ShowScore C 3"}));
-    EXPECT_EQ(game.iDiscCount[kPlayer], 10);
-    EXPECT_EQ(game.iDiscCount[kComputer], 3);
+    EXPECT_EQ(game.sBoard.ToString(),
+              "........\n...B....\n...B....\n.WW.BBBW\n..B.B...\n.B......\nB.......\n........");
+    EXPECT_EQ(calls, (Calls{"DrawDisc B 4 5", "DrawDisc B 4 6", "DrawDisc B 3 4", "DrawDisc B 5 3",
+                            "DrawDisc B 6 2", "ShowScore P 10", "ShowScore C 3"}));
     EXPECT_EQ(game.iTotalDiscs, 13);
     EXPECT_EQ(game.iPassCount, 0);
     EXPECT_EQ(game.iMoveNumber, 1);
 }
 
-TEST_F(RulesTest, TheSideToMoveAndItsLetterDecideTheMove) {
-    LoadBoard(game, kMultiCapture);
-    game.bPlayerTurn = kComputer;  // White cannot play the cell Black can
-    EXPECT_EQ(game.EvaluateMove(4, 4, false), kIllegalMove);
-
-    // Demo mode hands the computer black: the same move, counted on the computer's side.
-    game.sSideLetter[kPlayer] = kWhite;
-    game.sSideLetter[kComputer] = kBlack;
-    std::swap(game.iDiscCount[kPlayer], game.iDiscCount[kComputer]);
-    EXPECT_EQ(game.EvaluateMove(4, 4, true), 32);
-    EXPECT_EQ(host.Only("DrawDisc B").size(), 5u);
-    EXPECT_EQ(game.iDiscCount[kComputer], 10);
-    EXPECT_EQ(game.iDiscCount[kPlayer], 3);
-
-    // With the colours of the board swapped, White has that move.
-    LoadBoard(game, {"........", "...W....", "...B....", ".BB.BBWB", "..B.W...", ".B......",
-                     "W.......", "........"});
-    game.sSideLetter[kPlayer] = kBlack;
-    game.sSideLetter[kComputer] = kWhite;
-    game.bPlayerTurn = kComputer;
-    EXPECT_EQ(game.EvaluateMove(4, 4, false), 32);
-}
-
-TEST_F(RulesTest, RefusedCellsChangeNothingEvenInPlayMode) {
-    LoadBoard(game, kMultiCapture);
-    game.iPassCount = 1;
-    const std::string before = game.sBoard.ToString();
-    // Occupied; no opposing neighbour; opposing neighbours but nothing bracketed; off board.
-    for (auto [row, col] : {std::pair{4, 7}, {8, 8}, {4, 1}, {2, 5}, {0, 3}, {9, 9}, {-1, 40}}) {
-        SCOPED_TRACE(std::to_string(row) + "," + std::to_string(col));
-        const auto r = static_cast<int16_t>(row);
-        const auto c = static_cast<int16_t>(col);
-        EXPECT_EQ(game.EvaluateMove(r, c, false), kIllegalMove);
-        EXPECT_EQ(game.EvaluateMove(r, c, true), kIllegalMove);
-    }
-    EXPECT_EQ(game.sBoard.ToString(), before);
-    EXPECT_TRUE(host.calls.empty());
-    EXPECT_EQ(game.iPassCount, 1);
-    EXPECT_EQ(game.iMoveNumber, 0);
-    EXPECT_EQ(game.iDiscCount[kPlayer], 4);
-    EXPECT_EQ(game.iDiscCount[kComputer], 8);
-}
-
-TEST_F(RulesTest, NoLegalMove) {
-    NewGame(8);
-    EXPECT_FALSE(game.NoLegalMove());
-
-    LoadBoard(game, {"BBB", "BWW", "WWW"});  // full
-    EXPECT_TRUE(game.NoLegalMove());
-
-    // White's discs can only be bracketed through the border or an empty cell.
-    LoadBoard(game, {"W.B.", "....", "....", "...."});
-    EXPECT_TRUE(game.NoLegalMove());
-    game.bPlayerTurn = kComputer;
-    EXPECT_TRUE(game.NoLegalMove());
-    LoadBoard(game, {"WB..", "....", "....", "...."});
-    EXPECT_TRUE(game.NoLegalMove());
-    game.bPlayerTurn = kComputer;
-    EXPECT_FALSE(game.NoLegalMove());
-    EXPECT_TRUE(host.calls.empty());
-}
-
-TEST_F(RulesTest, ReplayModeFreezesTheCounts) {
-    NewGame(8);
-    game.bReplayMode = true;
-    EXPECT_EQ(game.EvaluateMove(3, 4, true), 37);
-    EXPECT_EQ(game.sBoard(4, 4), kBlack);
-    EXPECT_EQ(game.iDiscCount[kPlayer], 2);
-    EXPECT_EQ(game.iDiscCount[kComputer], 2);
-    EXPECT_EQ(game.iTotalDiscs, 4);
-    EXPECT_EQ(host.Only("ShowScore").size(), 0u);
-    EXPECT_EQ(game.iMoveNumber, 1);
-}
-
-// Leaf counts of the move tree from the 8x8 start, the well-known Othello figures: they
-// catch any fault in legality or flipping that the hand-made positions miss.
-int64_t Perft(Game& game, int depth) {
-    if (depth == 0) return 1;
-    int64_t leaves = 0;
-    const int16_t n = game.iBoardSize;
-    for (int16_t row = 1; row <= n; ++row) {
-        for (int16_t col = 1; col <= n; ++col) {
-            if (game.EvaluateMove(row, col, false) == kIllegalMove) continue;
-            const BoardGrid saved = game.sBoard;
-            game.EvaluateMove(row, col, true);
-            game.sBoard(row, col) = game.sSideLetter[game.bPlayerTurn];
-            game.bPlayerTurn = Not(game.bPlayerTurn);
-            leaves += Perft(game, depth - 1);
-            game.bPlayerTurn = Not(game.bPlayerTurn);
-            game.sBoard = saved;
-        }
-    }
-    return leaves;  // no pass can occur within these depths
-}
-
+// Well-known Othello figures: they catch what the hand-made positions miss.
 TEST_F(RulesTest, MoveTreeCountsFromTheStart) {
     NewGame(8);
-    game.bReplayMode = true;  // the counts are not part of the tree
-    host.logging = false;
+    game.bReplayMode = true;  // keeps the counts out of the tree
     const int64_t expected[] = {1, 4, 12, 56, 244, 1396, 8200};
-    for (int depth = 0; depth <= 6; ++depth) {
-        EXPECT_EQ(Perft(game, depth), expected[depth]) << "depth " << depth;
+    for (int depth = 0; depth <= 6; ++depth) EXPECT_EQ(Perft(game, depth), expected[depth]);
+}
+
+// The edge level of every column, one digit each, names the side.
+TEST_F(RulesTest, SetUpAndEdgeLevelsOnSeveralSides) {
+    for (const std::string levels :
+         {"123", "12341", "123421", "123444321", "12344444444444444444444321"}) {
+        const auto n = static_cast<int16_t>(levels.size());
+        game.bGameOver = true;
+        game.iBoardSize = n;
+        calls.clear();
+        game.SetupBoard();
+        const int m = n / 2;
+        Calls expected;
+        for (auto [c, r, k] :
+             {std::tuple{'B', m, m + 1}, {'W', m, m}, {'B', m + 1, m}, {'W', m + 1, m + 1}}) {
+            const std::string at = std::to_string(r) + " " + std::to_string(k);
+            expected.insert(expected.end(),
+                            {"RecordMove " + (c + (" " + at)), "MarkLastMove " + at});
+            EXPECT_EQ(game.sBoard(r, k), c) << n;
+        }
+        expected.insert(expected.end(), {"ShowScore P 2", "ShowScore C 2"});
+        EXPECT_EQ(calls, expected);
+        EXPECT_EQ(CountLetter(game, kBlack) + CountLetter(game, kWhite), 4);
+        EXPECT_FALSE(game.bGameOver);
+        std::string actual;
+        for (int16_t x = 1; x <= n; ++x) actual += static_cast<char>('0' + game.EdgeLevel(x));
+        EXPECT_EQ(actual, levels);
     }
 }
 
