@@ -1,78 +1,68 @@
 #pragma once
 
-#include <QByteArray>
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFile>
-#include <QString>
-#include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
-#include <cstdlib>
 
-// Sets an environment variable for one test and puts the old value back afterwards.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const QByteArray& value)
-        : name_(name), hadValue_(qEnvironmentVariableIsSet(name)), oldValue_(qgetenv(name)) {
-        qputenv(name, value);
+// Sets an environment variable for one test; the test main sets every variable we touch.
+struct ScopedEnv {
+    ScopedEnv(const char* name, const QString& value) : name(name), old(qgetenv(name)) {
+        qputenv(name, value.toLocal8Bit());
     }
-    ~ScopedEnv() {
-        if (hadValue_) {
-            qputenv(name_, oldValue_);
-        } else {
-            qunsetenv(name_);
-        }
-    }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-  private:
-    const char* name_;
-    bool hadValue_;
-    QByteArray oldValue_;
+    ~ScopedEnv() { qputenv(name, old); }
+    const char* name;
+    QByteArray old;
 };
 
-inline QString ReadText(const QString& path) {
+inline QByteArray ReadBytes(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return QString();
-    return QString::fromUtf8(file.readAll());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+inline QString ReadText(const QString& path) { return QString::fromUtf8(ReadBytes(path)); }
 
-// The value of `key` in the [Desktop Entry] group, as written in the file.
-inline QString DesktopValue(const QString& entryText, const QString& key) {
-    for (const QString& line : entryText.split(u'\n')) {
+// The value of `key` in a desktop entry, as written in the file.
+inline QString DesktopValue(const QString& entry, const QString& key) {
+    for (const QString& line : entry.split(u'\n'))
         if (line.startsWith(key + u'=')) return line.mid(key.size() + 1);
-    }
     return QString();
 }
 
 inline bool WriteExecutable(const QString& path, const QByteArray& script) {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    file.write(script);
+    if (!file.open(QIODevice::WriteOnly) || file.write(script) != script.size()) return false;
     file.close();
-    return file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                               QFile::ReadGroup | QFile::ExeGroup);
+    return file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-// The registration refreshes the desktop's databases in detached processes. A test waits
-// for every process whose command line names its temporary folder to end before removing
-// the folder, or they would write into it while it goes away.
-inline bool WaitForProcessesNaming(const QString& text, int timeoutMs = 20000) {
-    const QByteArray needle = text.toLocal8Bit();
-    return QTest::qWaitFor(
-        [&] {
-            const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
-            for (const QString& entry : entries) {
-                bool isPid = false;
-                entry.toInt(&isPid);
-                if (!isPid) continue;
-                QFile commandLine(QStringLiteral("/proc/") + entry + QStringLiteral("/cmdline"));
-                if (commandLine.open(QIODevice::ReadOnly) &&
-                    commandLine.readAll().contains(needle)) {
-                    return false;
+// A temporary folder for $XDG_DATA_HOME. Registration refreshes the desktop's databases in
+// detached processes: the folder stays until those naming it end, or they would write into
+// it as it goes away.
+class DataHomeTest : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        EXPECT_TRUE(QTest::qWaitFor(
+            [needle = tmp.path().toLocal8Bit()] {
+                for (const QString& pid : QDir("/proc").entryList({"[0-9]*"}, QDir::Dirs)) {
+                    QFile commandLine("/proc/" + pid + "/cmdline");
+                    if (commandLine.open(QIODevice::ReadOnly) &&
+                        commandLine.readAll().contains(needle))
+                        return false;
                 }
-            }
-            return true;
-        },
-        timeoutMs);
-}
+                return true;
+            },
+            20000));
+    }
+    // An empty file where the folder belongs.
+    void MakeDataHomeUnwritable() { ASSERT_TRUE(QFile(dataHome).open(QIODevice::WriteOnly)); }
+    void ExpectNothingWritten() {
+        EXPECT_EQ(QFileInfo(dataHome).size(), 0);
+        EXPECT_EQ(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                  QStringList{"data"});
+    }
+
+    QTemporaryDir tmp;
+    QString dataHome = tmp.filePath("data");
+};

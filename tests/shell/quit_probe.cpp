@@ -1,6 +1,5 @@
-// Runs the quit routine the way the game does: from a handler that fires inside a long
-// wait. Whatever the wait's caller would do afterwards must never happen.
-//   quit_probe [sound WAV]   "sound" keeps a playing QSoundEffect alive at the exit.
+// Quits the way the game does: from a handler that fires inside a long wait, with the move
+// sound playing. The code after the wait must never run.   quit_probe WAV
 #include <QApplication>
 #include <QSoundEffect>
 #include <QTimer>
@@ -13,13 +12,10 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QSoundEffect sound;
-    if (argc > 2 && QByteArray(argv[1]) == "sound") {
-        sound.setSource(QUrl::fromLocalFile(QString::fromLocal8Bit(argv[2])));
-        sound.setLoopCount(QSoundEffect::Infinite);
-        sound.play();
-    }
-    // Left in the stdout buffer: the quit routine must flush it.
-    std::printf("quitting");
+    sound.setSource(QUrl::fromLocalFile(QString::fromLocal8Bit(argc > 1 ? argv[1] : "")));
+    sound.setLoopCount(QSoundEffect::Infinite);
+    sound.play();
+    std::printf("quitting");  // left in the buffer: the quit routine must flush it
     QTimer::singleShot(100, [] { Quit::QuitRoutine(); });
     modWait::WaitMilliseconds(30000);
     std::printf(" after wait");
