@@ -231,6 +231,29 @@ TEST(frmMainDemo, DoesNothingForComputerFirstOrAfterTheEnd) {
     EXPECT_FALSE(w->demoTimer()->isActive());
 }
 
+TEST(frmMainDemo, ADoublePassEndsTheDemoWithTheResultLine) {
+    TestWindow w;
+    // One empty corner whose every line holds only white discs up to the border: neither
+    // side can move there, yet both still have discs.
+    Game& game = w->game();
+    int16_t white = 0;
+    for (int16_t r = 1; r <= 8; ++r) {
+        for (int16_t c = 1; c <= 8; ++c) {
+            const bool onLine = r == 1 || c == 1 || r == c;
+            game.sBoard(r, c) = onLine ? 'W' : 'B';
+            white += onLine;
+        }
+    }
+    game.sBoard(1, 1) = '.';
+    game.SetDiscCount(kPlayer, static_cast<int16_t>(63 - (white - 1)));
+    game.SetDiscCount(kComputer, static_cast<int16_t>(white - 1));
+    w->mnuDemo_Click();
+    w->tmrDemo_Timer();
+    EXPECT_EQ(w.script->messages, std::vector<QString>({"计算机被罚步一次", "计算机被罚步一次"}));
+    EXPECT_TRUE(w->StatusText(0).startsWith("提示：双方罚步，"));
+    EXPECT_FALSE(w->demoTimer()->isActive());
+}
+
 TEST(frmMainDemo, PlaysToTheEndAndStops) {
     TestWindow w;
     w->mnuDemo_Click();
