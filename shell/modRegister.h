@@ -22,8 +22,8 @@ QString ExecutablePath(const QString& folder, const QString& baseName);
 // "application/x-zorvel-record" for the description "Zorvel Record".
 QString MimeTypeName(const QString& className, const QString& description);
 
-// One argument of a desktop entry's Exec key, quoted and escaped as the Desktop Entry
-// specification requires, ready to be written into the file.
+// One argument of a desktop entry's Exec key, quoted and escaped as the freedesktop rules
+// for desktop entries require, ready to be written into the file.
 QString DesktopExecArgument(const QString& argument);
 
 }  // namespace modRegister

@@ -5,7 +5,7 @@
 #include <vector>
 
 // The command a desktop launcher runs for a desktop entry's Exec value and one file, as the
-// Desktop Entry Specification describes it: string escapes undone, the value split at blanks
+// freedesktop desktop-entry rules describe it: string escapes undone, the value split at blanks
 // outside double quotes, quoting removed, %f/%F/%u/%U replaced by the file as one argument,
 // %% by %, and the other field codes dropped. Nothing for a value that breaks the rules
 // (an unterminated quote, a lone %).

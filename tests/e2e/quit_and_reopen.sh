@@ -64,7 +64,7 @@ reopened() {
     fail "the game started by $1 did not quit"
 }
 
-# The Exec line expanded as the Desktop Entry Specification says, quoting and all.
+# The Exec line expanded by the freedesktop desktop-entry rules, quoting and all.
 "$E2E_TOOL" exec "${DESKTOP[0]}" "$RECORD" >"$WORK/command" || fail "cannot expand $EXEC_LINE"
 mapfile -d '' COMMAND <"$WORK/command"
 "${COMMAND[@]}" >"$WORK/game-exec.log" 2>&1 &
