@@ -3,20 +3,9 @@
 #include <memory>
 
 #include "Game.h"
+#include "SilentHost.h"
 
 namespace {
-
-class NullHost final : public GameHost {
-  public:
-    void DrawDisc(char, int16_t, int16_t) override {}
-    void MarkLastMove(int16_t, int16_t) override {}
-    void RecordMove(char, int16_t, int16_t) override {}
-    void RefreshStatus() override {}
-    void ShowScore(Side, int16_t) override {}
-    void SetStatusLine0(const std::string&) override {}
-    void ShowMessage(const std::string&) override {}
-    void WaitMilliseconds(int32_t) override {}
-};
 
 // A reproducible position: `plies` seeded moves from the start, both sides played by the
 // engine's own choice; a side without a move passes.
@@ -38,7 +27,7 @@ struct Position {
         }
         game.iSkill = 0;
     }
-    NullHost host;
+    SilentHost host;
     Game game;
 };
 

@@ -15,11 +15,7 @@ void Game::ComputerMove() {
         PassComputer();
         return;
     }
-    EvaluateMove(bestRow, bestCol, true);
-    PlaceDisc(kComputer, bestRow, bestCol);
-    bPlayerTurn = kTrue;
-    host_.RefreshStatus();
-    CheckGameOver();
+    PlayMove(kComputer, bestRow, bestCol);
 }
 
 bool Game::ChooseComputerCell(int16_t& bestRow, int16_t& bestCol) {

@@ -27,7 +27,7 @@ inline constexpr int16_t kSkillLevels = 5;
 
 // The board with its border ring: rows and columns 0 to n+1, playable cells 1 to n.
 class BoardGrid {
-public:
+  public:
     void Create(int16_t size);  // every cell "X", then every playable cell "."
     char operator()(int16_t row, int16_t col) const { return cells_[Index(row, col)]; }
     char& operator()(int16_t row, int16_t col) { return cells_[Index(row, col)]; }
@@ -35,7 +35,7 @@ public:
     // Rows of the playable cells joined by '\n' ("B", "W", "."), for tests and diagnostics.
     std::string ToString() const;
 
-private:
+  private:
     std::size_t Index(int16_t row, int16_t col) const {
         return static_cast<std::size_t>(row) * static_cast<std::size_t>(size_ + 2) +
                static_cast<std::size_t>(col);
@@ -49,7 +49,7 @@ private:
 // through GameHost. Members are public because the window's set-up, replay and demo mode
 // rewrite them between moves, as the game's own procedures do.
 class Game {
-public:
+  public:
     explicit Game(GameHost& host);
 
     // ---- Board and rules -------------------------------------------------------------
@@ -107,14 +107,16 @@ public:
     // was working on is still the one on the board.
     int32_t lBoardSerial = 0;
 
-private:
+  private:
     enum class EndKind { Open, Edge, Blocked };
     EndKind EndOfRun(int16_t row, int16_t col, int16_t dr, int16_t dc, char own) const;
     void PassComputer();
     // The pass of one side: notice, box, then the counters; false when the box saw the board
     // replaced by a new game, which then keeps its own state.
     bool Pass(Side passer, const char* notice, const char* message);
-    void PlaceDisc(Side side, int16_t row, int16_t col);
+    // A legal move of `side`: flips, the disc itself, then the turn handed over and the end
+    // of the game tested.
+    void PlayMove(Side side, int16_t row, int16_t col);
 
     GameHost& host_;
     std::unique_ptr<RandomSource> random_;
@@ -122,6 +124,6 @@ private:
 };
 
 // Texts of the status panel, UTF-8.
-std::string TurnHintText(const Game& game);             // line 0 while the game runs
-std::string MoveNumberText(int16_t moveNumber);         // line 1
-std::string ScoreText(Side side, int16_t value);        // lines 2 and 3
+std::string TurnHintText(const Game& game);       // line 0 while the game runs
+std::string MoveNumberText(int16_t moveNumber);   // line 1
+std::string ScoreText(Side side, int16_t value);  // lines 2 and 3

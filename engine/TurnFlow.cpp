@@ -33,12 +33,7 @@ void Game::PlayerMove(int16_t row, int16_t col) {
         host_.SetStatusLine0(std::string(kHintPrefix) + "所选方格不能落子");
         return;
     }
-    EvaluateMove(row, col, true);
-    PlaceDisc(kPlayer, row, col);
-
-    bPlayerTurn = kFalse;
-    host_.RefreshStatus();
-    CheckGameOver();
+    PlayMove(kPlayer, row, col);
     if (bGameOver) return;
 
     if (NoLegalMove()) {
@@ -63,13 +58,17 @@ bool Game::Pass(Side passer, const char* notice, const char* message) {
     return true;
 }
 
-void Game::PlaceDisc(Side side, int16_t row, int16_t col) {
+void Game::PlayMove(Side side, int16_t row, int16_t col) {
+    EvaluateMove(row, col, true);
     // The letter is read now: demo mode and replay rewrite the letters between moves.
     const char letter = sSideLetter[side];
     sBoard(row, col) = letter;
     host_.DrawDisc(letter, row, col);
     host_.RecordMove(letter, row, col);
     host_.MarkLastMove(row, col);
+    bPlayerTurn = Not(side);
+    host_.RefreshStatus();
+    CheckGameOver();
 }
 
 void Game::CheckGameOver() {
