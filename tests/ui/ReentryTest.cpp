@@ -20,12 +20,6 @@ namespace {
 
 constexpr const char* kStart = "Size8 BE4 WD4 BD5 WE5 ";
 
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 // Presses OK on the About box as soon as it is shown.
 void CloseAboutBoxWhenShown() {
     QTimer::singleShot(10, [] {
@@ -54,8 +48,7 @@ std::vector<Interruption> Interruptions() {
              EXPECT_EQ(w.Record(), kStart);
              EXPECT_EQ(w->game().iMoveNumber, 0);
          }},
-        {"computer first",
-         [](TestWindow& w, QTemporaryDir&) { w->optComputer->setChecked(true); },
+        {"computer first", [](TestWindow& w, QTemporaryDir&) { w->optComputer->setChecked(true); },
          [](TestWindow& w, QTemporaryDir&) {
              EXPECT_EQ(w->game().iMoveNumber, 1);
              EXPECT_EQ(w->game().sSideLetter[kPlayer], 'W');
@@ -73,9 +66,8 @@ std::vector<Interruption> Interruptions() {
          [](TestWindow& w, QTemporaryDir&) { EXPECT_EQ(w->game().iSkill, 400); }},
         {"open a valid record",
          [](TestWindow& w, QTemporaryDir& dir) {
-             WriteFile(dir.filePath("six.zvr"), "Size6 BD3 WC3 BC4 WD4 \r\n");
-             w.script->openPaths.push_back(dir.filePath("six.zvr"));
-             w->mnuOpen_Click();
+             ASSERT_TRUE(WriteFile(dir.filePath("six.zvr"), "Size6 BD3 WC3 BC4 WD4 \r\n"));
+             w.OpenRecord(dir.filePath("six.zvr"));
          },
          [](TestWindow& w, QTemporaryDir&) {
              EXPECT_TRUE(w->game().bReplayMode);
@@ -84,9 +76,8 @@ std::vector<Interruption> Interruptions() {
          }},
         {"open an invalid record",
          [](TestWindow& w, QTemporaryDir& dir) {
-             WriteFile(dir.filePath("bad.zvr"), "Size8 BE4 XX\r\n");
-             w.script->openPaths.push_back(dir.filePath("bad.zvr"));
-             w->mnuOpen_Click();
+             ASSERT_TRUE(WriteFile(dir.filePath("bad.zvr"), "Size8 BE4 XX\r\n"));
+             w.OpenRecord(dir.filePath("bad.zvr"));
          },
          [](TestWindow& w, QTemporaryDir&) {
              EXPECT_FALSE(w->game().bReplayMode);

@@ -1,10 +1,12 @@
 #include "UiTestSupport.h"
 
+#include <QFile>
 #include <QImage>
 #include <QTest>
 
 #include "BoardView.h"
 #include "Notation.h"
+#include "SilentHost.h"
 #include "modWait.h"
 
 namespace {
@@ -16,17 +18,6 @@ T Pop(std::deque<T>& answers, T fallback) {
     return answer;
 }
 
-// Lets a Game replay a record with no window behind it.
-class SilentHost final : public GameHost {
-    void DrawDisc(char, int16_t, int16_t) override {}
-    void MarkLastMove(int16_t, int16_t) override {}
-    void RecordMove(char, int16_t, int16_t) override {}
-    void RefreshStatus() override {}
-    void ShowScore(Side, int16_t) override {}
-    void SetStatusLine0(const std::string&) override {}
-    void ShowMessage(const std::string&) override {}
-    void WaitMilliseconds(int32_t) override {}
-};
 }  // namespace
 
 void FakeDialogs::Inform(QWidget*, const QString&, const QString& text) {
@@ -65,10 +56,21 @@ TestWindow::TestWindow()
 
 TestWindow::~TestWindow() = default;
 
+void TestWindow::OpenRecord(const QString& path) {
+    script->openPaths.push_back(path);
+    window->mnuOpen_Click();
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 void TestWindow::ClickCell(int row, int col) {
     BoardView* board = window->board();
-    QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier,
-                      board->CellRect(static_cast<int16_t>(row), static_cast<int16_t>(col)).center());
+    QTest::mouseClick(
+        board, Qt::LeftButton, Qt::NoModifier,
+        board->CellRect(static_cast<int16_t>(row), static_cast<int16_t>(col)).center());
 }
 
 std::string DrawnBoard(frmMain& window) {
@@ -80,8 +82,8 @@ std::string DrawnBoard(frmMain& window) {
     std::string text;
     for (int row = 1; row <= n; ++row) {
         for (int col = 1; col <= n; ++col) {
-            const QPoint centre = board->CellRect(static_cast<int16_t>(row),
-                                                  static_cast<int16_t>(col)).center();
+            const QPoint centre =
+                board->CellRect(static_cast<int16_t>(row), static_cast<int16_t>(col)).center();
             const QPoint scaled(centre.x() * image.width() / board->width(),
                                 centre.y() * image.height() / board->height());
             const QColor colour = image.pixelColor(scaled);
@@ -97,7 +99,8 @@ std::string InvariantFailures(frmMain& window) {
     std::string failures;
     const std::string expected = game.sBoard.ToString();
     if (DrawnBoard(window) != expected) {
-        failures += "drawn board differs:\n" + DrawnBoard(window) + "\nexpected:\n" + expected + "\n";
+        failures +=
+            "drawn board differs:\n" + DrawnBoard(window) + "\nexpected:\n" + expected + "\n";
     }
     int black = 0;
     int white = 0;

@@ -13,13 +13,13 @@
 
 // Scripted answers for the window's modal questions; every question asked is logged.
 class FakeDialogs final : public Dialogs {
-public:
+  public:
     struct Script {
         std::deque<std::optional<QString>> inputs;
         std::deque<QString> openPaths;
         std::deque<QString> savePaths;
         std::deque<bool> yesNo;
-        std::vector<QString> messages;  // every Inform and AskYesNo text, in order
+        std::vector<QString> messages;                 // every Inform and AskYesNo text, in order
         std::function<void(const QString&)> onInform;  // runs inside the "modal" box
     };
 
@@ -32,7 +32,7 @@ public:
     QString OpenRecordPath(QWidget*) override;
     QString SaveRecordPath(QWidget*) override;
 
-private:
+  private:
     std::shared_ptr<Script> script_;
 };
 
@@ -50,10 +50,15 @@ struct TestWindow {
     frmMain& operator*() { return *window; }
     frmMain* operator->() { return window.get(); }
 
+    // Game → Open, the dialog answering with `path`.
+    void OpenRecord(const QString& path);
     // A real mouse click at the centre of a cell of the board widget.
     void ClickCell(int row, int col);
     std::string Record() const { return window->RecordText(); }
 };
+
+// Writes `bytes` to `path`; false when it cannot.
+bool WriteFile(const QString& path, const QByteArray& bytes);
 
 // The board as drawn: the colour at the centre of every cell of a grab of the board widget,
 // written as rows of 'B', 'W' and '.' joined by '\n' (BoardGrid::ToString's form).

@@ -19,12 +19,6 @@ QByteArray ReadAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 // Top, Step, Auto, Bottom, Stop as '1' (enabled) or '0'.
 std::string ButtonStates(TestWindow& w) {
     std::string states;
@@ -82,7 +76,8 @@ TEST(frmMainRecord, FailedSaveKeepsTheOldFileAndSaysSo) {
     QTemporaryDir dir;
     TestWindow w;
     const QString path = dir.filePath("blocker/new.zvr");
-    WriteAll(dir.filePath("blocker"), "not a folder");  // even root cannot write below a file
+    ASSERT_TRUE(
+        WriteFile(dir.filePath("blocker"), "not a folder"));  // even root cannot write below a file
     w.script->savePaths.push_back(path);
     w->mnuSave_Click();
     ASSERT_FALSE(w.script->messages.empty());
@@ -102,8 +97,7 @@ TEST(frmMainRecord, WholeGameRoundTripsThroughAFileAndFastForward) {
     w.script->savePaths.push_back(path);
     w->mnuSave_Click();
 
-    w.script->openPaths.push_back(path);
-    w->mnuOpen_Click();
+    w.OpenRecord(path);
     EXPECT_TRUE(w->game().bReplayMode);
     EXPECT_EQ(w.Record(), "Size8 BE4 WD4 BD5 WE5 ");
     EXPECT_EQ(w->StatusText(0), "提示：棋谱播放");
@@ -133,16 +127,14 @@ TEST(frmMainRecord, InvalidRecordsAreShownAndNeverReplayed) {
     QTemporaryDir dir;
     TestWindow w;
     const QString good = dir.filePath("good.zvr");
-    WriteAll(good, "Size8 BE4 WD4 BD5 WE5 BD3 WC3 \r\n");
-    w.script->openPaths.push_back(good);
-    w->mnuOpen_Click();
+    ASSERT_TRUE(WriteFile(good, "Size8 BE4 WD4 BD5 WE5 BD3 WC3 \r\n"));
+    w.OpenRecord(good);
     w->picReplay->Button(ReplayButton::AutoPlay)->click();
     EXPECT_TRUE(w->playTimer()->isActive());
 
     const QString bad = dir.filePath("bad.zvr");
-    WriteAll(bad, "size8 BE4\r\n");
-    w.script->openPaths.push_back(bad);
-    w->mnuOpen_Click();
+    ASSERT_TRUE(WriteFile(bad, "size8 BE4\r\n"));
+    w.OpenRecord(bad);
     EXPECT_EQ(w.Record(), "size8 BE4\r\n(Invalid)");
     EXPECT_FALSE(w->game().bReplayMode);
     EXPECT_FALSE(w->playTimer()->isActive());
@@ -150,8 +142,7 @@ TEST(frmMainRecord, InvalidRecordsAreShownAndNeverReplayed) {
     EXPECT_EQ(InvariantFailures(*w), "");
 
     // An unreadable path changes nothing at all.
-    w.script->openPaths.push_back(dir.filePath("missing.zvr"));
-    w->mnuOpen_Click();
+    w.OpenRecord(dir.filePath("missing.zvr"));
     EXPECT_EQ(w.Record(), "size8 BE4\r\n(Invalid)");
 }
 
@@ -159,11 +150,12 @@ TEST(frmMainRecord, RecordErrorLeavesOnlyTopAndStop) {
     QTemporaryDir dir;
     TestWindow w;
     const QString path = dir.filePath("wz26.zvr");
-    WriteAll(path, "Size8 BE4 WD4 BD5 WE5 WZ26 \r\n");
-    w.script->openPaths.push_back(path);
-    w->mnuOpen_Click();
+    ASSERT_TRUE(WriteFile(path, "Size8 BE4 WD4 BD5 WE5 WZ26 \r\n"));
+    w.OpenRecord(path);
     bool timerOffDuringMessage = false;
-    w.script->onInform = [&](const QString&) { timerOffDuringMessage = !w->playTimer()->isActive(); };
+    w.script->onInform = [&](const QString&) {
+        timerOffDuringMessage = !w->playTimer()->isActive();
+    };
     w->picReplay->Button(ReplayButton::AutoPlay)->click();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !w.script->messages.empty(); }, 3000));
     EXPECT_EQ(w.script->messages.back(), "棋谱此处有误！");
@@ -176,9 +168,8 @@ TEST(frmMainRecord, StopAfterATenByTenReplayStartsATenByTenGame) {
     QTemporaryDir dir;
     TestWindow w;
     const QString path = dir.filePath("ten.zvr");
-    WriteAll(path, "Size10 BF5 WE5 BE6 WF6 BE4 \r\n");
-    w.script->openPaths.push_back(path);
-    w->mnuOpen_Click();
+    ASSERT_TRUE(WriteFile(path, "Size10 BF5 WE5 BE6 WF6 BE4 \r\n"));
+    w.OpenRecord(path);
     w->picReplay->Button(ReplayButton::StepPlay)->click();
     EXPECT_EQ(w.Record(), "Size10 BF5 WE5 BE6 WF6 BE4 ");
     w->picReplay->Button(ReplayButton::Stop)->click();
@@ -190,7 +181,7 @@ TEST(frmMainRecord, StopAfterATenByTenReplayStartsATenByTenGame) {
 TEST(frmMainRecord, CommandLineOpensAfterTheDefaultGame) {
     QTemporaryDir dir;
     const QString path = dir.filePath("My Game.zvr");
-    WriteAll(path, "Size6 BD3 WC3 BC4 WD4 \r\n");
+    ASSERT_TRUE(WriteFile(path, "Size6 BD3 WC3 BC4 WD4 \r\n"));
     TestWindow w;
     w->OpenFromCommandLine(("/OPEN " + path).toStdString());
     EXPECT_TRUE(w->game().bReplayMode);

@@ -22,8 +22,8 @@ TEST(frmMain, StartsWithTheDefaultGame) {
     EXPECT_EQ(w.Record(), kStart);
     const QStringList labels = {w->StatusText(0), w->StatusText(1), w->StatusText(2),
                                 w->StatusText(3)};
-    EXPECT_EQ(labels, QStringList({"提示：轮你走棋，你执黑棋", "轮次：0", "玩家得分：2",
-                                   "计算机得分：2"}));
+    EXPECT_EQ(labels,
+              QStringList({"提示：轮你走棋，你执黑棋", "轮次：0", "玩家得分：2", "计算机得分：2"}));
     EXPECT_TRUE(w->mnuSkill[0]->isChecked());
     EXPECT_FALSE(w->mnuSkill[1]->isChecked());
     EXPECT_TRUE(w->mnuSound->isChecked());
@@ -39,8 +39,8 @@ TEST(frmMain, MapsReleasesToCellsAndDropsThoseOffTheBoard) {
         float x, y;
         int16_t side, row, col;
     };
-    for (const Case& c : {Case{685, 10, 7, 1, 1}, Case{686, 10, 7, 1, 2},
-                          Case{4800, 4799, 8, 8, 9}, Case{100, -10, 8, 0, 1}}) {
+    for (const Case& c : {Case{685, 10, 7, 1, 1}, Case{686, 10, 7, 1, 2}, Case{4800, 4799, 8, 8, 9},
+                          Case{100, -10, 8, 0, 1}}) {
         int16_t row = 0, col = 0;
         BoardView::CellFromTwips(c.x, c.y, c.side, row, col);
         EXPECT_EQ(row, c.row) << c.x << "," << c.y;
@@ -103,9 +103,9 @@ TEST(frmMain, SizeAndDemoItemsFollowTheGameState) {
 
 TEST(frmMain, BoardSizeEntries) {
     const std::pair<const char*, std::optional<int16_t>> cases[] = {
-        {"10", 10},   {"2", 3},     {"-5", 3},      {"abc", {}}, {"", {}},    {"9.5", 10},
-        {"8.5", 8},   {"1000", 26}, {" 7 ", 7},     {"+1e1", 10}, {"3.5", 4}, {"12.", 12},
-        {".5e2", 26}, {"1e999", 26}, {"5x", {}},    {"0x10", {}}, {"1 2", {}}, {"١٢", {}}};
+        {"10", 10},   {"2", 3},      {"-5", 3},  {"abc", {}},  {"", {}},    {"9.5", 10},
+        {"8.5", 8},   {"1000", 26},  {" 7 ", 7}, {"+1e1", 10}, {"3.5", 4},  {"12.", 12},
+        {".5e2", 26}, {"1e999", 26}, {"5x", {}}, {"0x10", {}}, {"1 2", {}}, {"١٢", {}}};
     for (const auto& [entry, side] : cases) {
         EXPECT_EQ(ParseBoardSizeEntry(QString::fromUtf8(entry)), side) << entry;
     }
