@@ -146,6 +146,19 @@ find_main_window() {
     fail "no window of the game appeared"
 }
 
+# find_window NAME [PID]: prints the first visible window whose name matches NAME (of that
+# process when given), waiting up to 15 s; prints nothing when none appeared.
+find_window() {
+    local found="" by_pid=()
+    [ -n "${2:-}" ] && by_pid=(--pid "$2")
+    for _ in $(seq 1 150); do
+        found=$(xdo search --all --onlyvisible "${by_pid[@]}" --name "$1" 2>/dev/null | head -1 || true)
+        [ -n "$found" ] && break
+        sleep 0.1
+    done
+    printf '%s' "$found"
+}
+
 # wait_screen [e2e_tool wait options...]: waits for the screen to show them and keeps the
 # reading in BOARD_X BOARD_Y BOARD_PX BOARD_N CELLS MARKER BUTTONS (and MOVE for --move-by).
 wait_screen() {

@@ -77,12 +77,7 @@ reopened exec-line
 if command -v gio >/dev/null; then
     grep -qs zvr "$XDG_DATA_HOME/mime/globs2" || fail "the mime database was not refreshed"
     gio open "$RECORD" || fail "gio open failed"
-    MAIN_WID=""
-    for _ in $(seq 1 150); do
-        MAIN_WID=$(xdo search --onlyvisible --name '^Quorvane$' 2>/dev/null | head -1 || true)
-        [ -n "$MAIN_WID" ] && break
-        sleep 0.1
-    done
+    MAIN_WID=$(find_window '^Quorvane$')
     [ -n "$MAIN_WID" ] || fail "gio open started no game window"
     GAME_PID=$(xdo getwindowpid "$MAIN_WID") || fail "the game window has no PID"
     GAME_PIDS+=("$GAME_PID")

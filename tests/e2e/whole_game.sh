@@ -29,13 +29,7 @@ if [ "$SIDE" -ne 8 ]; then
     # Options > Board size is the last item of its menu; its input box starts a new game.
     open_menu alt+o
     xdo key Up Return
-    INPUT=""
-    for _ in $(seq 1 100); do
-        INPUT=$(xdo search --all --onlyvisible --pid "$GAME_PID" --name '棋盘规格' 2>/dev/null |
-            head -1 || true)
-        [ -n "$INPUT" ] && break
-        sleep 0.1
-    done
+    INPUT=$(find_window '棋盘规格' "$GAME_PID")
     [ -n "$INPUT" ] || fail "Options > Board size showed no input box"
     xdo windowfocus --sync "$INPUT" || fail "cannot focus the input box"
     xdo key ctrl+a
@@ -139,12 +133,7 @@ log "the status labels agree: move ${#MOVES[@]}, player $MINE, computer $THEIRS"
 # The program's own record of the game, saved through its menu and file dialog.
 SAVED="$WORK/whole game.zvr"
 game_menu s
-DIALOG=""
-for _ in $(seq 1 100); do
-    DIALOG=$(xdo search --onlyvisible --name 'Save Zorvel' 2>/dev/null | head -1 || true)
-    [ -n "$DIALOG" ] && break
-    sleep 0.1
-done
+DIALOG=$(find_window 'Save Zorvel' "$GAME_PID")
 [ -n "$DIALOG" ] || fail "Game > Save showed no file dialog"
 xdo windowfocus --sync "$DIALOG" || fail "cannot focus the save dialog"
 xdo type --delay 5 "$SAVED"
