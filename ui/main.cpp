@@ -6,6 +6,7 @@
 #include "ChineseUi.h"
 #include "QuorvaneIcon.h"
 #include "CommandLine.h"
+#include "InfoOptions.h"
 #include "frmMain.h"
 
 namespace {
@@ -24,6 +25,7 @@ void DropNoSoundWarnings(QtMsgType type, const QMessageLogContext& context, cons
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (AnswerInfoOption(argc, argv)) return 0;
     previousHandler = qInstallMessageHandler(DropNoSoundWarnings);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quorvane");

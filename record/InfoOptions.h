@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// What `--help` or `--version` asks to be printed, for the program's arguments without the
+// program name; nothing for any other arguments, which stay the game's: "/open PATH" opens
+// PATH whatever it looks like, and other text is ignored as before.
+std::optional<QString> InfoOptionText(const QStringList& arguments);
+
+// Prints that text to standard output and returns true: the program then ends without a
+// window. Runs before any QApplication exists, so it also works without a display.
+bool AnswerInfoOption(int argc, char** argv);
