@@ -1,8 +1,11 @@
 #include "Dialogs.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 #include "modCommonDialogs.h"
 
@@ -10,12 +13,28 @@ namespace {
 
 const QString kRecordFilter = "Zorvel Record(*.zvr)|*.zvr";
 
-QString RecordDialog(QWidget* owner, int16_t mode, const QString& title) {
-    return modCommonDialogs::ShowFileDialog(owner, mode, title, QString(), kRecordFilter,
-                                            QCoreApplication::applicationDirPath(), "zvr", 1);
+bool IsWritableFolder(const QString& path) {
+    const QFileInfo info(path);
+    return !path.isEmpty() && info.isDir() && info.isWritable();
 }
 
 }  // namespace
+
+QString RecordFolder(const QString& programFolder) {
+    if (IsWritableFolder(programFolder)) return programFolder;
+    // An installed program's folder belongs to the system: a save there could only fail.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return IsWritableFolder(documents) ? documents : QDir::homePath();
+}
+
+WidgetDialogs::WidgetDialogs(QString programFolder) : programFolder_(std::move(programFolder)) {}
+
+QString WidgetDialogs::RecordDialog(QWidget* owner, int16_t mode, const QString& title) {
+    const QString folder = programFolder_.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                    : programFolder_;
+    return modCommonDialogs::ShowFileDialog(owner, mode, title, QString(), kRecordFilter,
+                                            RecordFolder(folder), "zvr", 1);
+}
 
 void WidgetDialogs::Inform(QWidget* owner, const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, owner);

@@ -23,13 +23,24 @@ public:
     virtual QString SaveRecordPath(QWidget* owner) = 0;
 };
 
+// Where the record dialogs start: the program's folder when the user may write there, else
+// the documents folder, else the home folder.
+QString RecordFolder(const QString& programFolder);
+
 // The real dialogs: message boxes, an input box, and the record file dialogs.
 class WidgetDialogs final : public Dialogs {
 public:
+    // `programFolder` stands in for the running program's folder when not empty.
+    explicit WidgetDialogs(QString programFolder = QString());
     void Inform(QWidget* owner, const QString& title, const QString& text) override;
     bool AskYesNo(QWidget* owner, const QString& title, const QString& text) override;
     std::optional<QString> InputText(QWidget* owner, const QString& title, const QString& prompt,
                                      const QString& initial, QPoint at) override;
     QString OpenRecordPath(QWidget* owner) override;
     QString SaveRecordPath(QWidget* owner) override;
+
+private:
+    QString RecordDialog(QWidget* owner, int16_t mode, const QString& title);
+
+    QString programFolder_;
 };
