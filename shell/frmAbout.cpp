@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
@@ -128,7 +130,7 @@ void frmAbout::CreateControls(const QIcon& icon) {
                               QStringLiteral("与电脑对弈的黑白棋游戏：落子夹住对方的棋子即可翻转，"
                                              "终局时棋子多的一方获胜。"));
     lblCopyright = NewLabel(this, "lblCopyright", Twips(1200, 1920, 4095, 195),
-                            QStringLiteral("访问 Quorvane 主页"));
+                            QStringLiteral("阅读 Quorvane 说明文档（README）"));
     lblCopyright->setWordWrap(false);
     lblCopyright->setCursor(Qt::PointingHandCursor);
     lblCopyright->setToolTip(HomePage());
@@ -157,7 +159,18 @@ void frmAbout::CreateControls(const QIcon& icon) {
     cmdSysInfo->setGeometry(Twips(4260, 3075, 1452, 345));
 }
 
-QString frmAbout::HomePage() { return QStringLiteral("https://quorvane.example.org/"); }
+QString frmAbout::HomePage() {
+    // The project has no web site of its own: the link opens the documentation installed
+    // with the game, or the README beside it in a build tree, and at worst the help text.
+    const QDir folder(QCoreApplication::applicationDirPath());
+    for (const QString& path :
+         {folder.filePath(QStringLiteral("README.md")),
+          QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                 QStringLiteral("doc/quorvane/README.md"))}) {
+        if (!path.isEmpty() && QFileInfo::exists(path)) return QUrl::fromLocalFile(path).toString();
+    }
+    return QUrl::fromLocalFile(folder.filePath(QStringLiteral("readme.txt"))).toString();
+}
 
 QString frmAbout::FindSysInfoProgram() {
     // System profilers first; a task manager is the nearest thing where none is installed.

@@ -117,6 +117,8 @@ QByteArray DesktopEntry(const QString& mimeType, const QString& description,
     // The program takes everything after "/open " as the path, so %f stays unquoted: the
     // launcher hands the whole path over as one argument.
     entry += QStringLiteral("Exec=%1 /open %f\n").arg(DesktopExecArgument(commandPath));
+    // A desktop passes over the entry once the program has been moved or removed.
+    entry += QStringLiteral("TryExec=%1\n").arg(EscapeDesktopString(commandPath));
     if (!iconName.isEmpty()) entry += QStringLiteral("Icon=%1\n").arg(iconName);
     entry += QStringLiteral("MimeType=%1;\n").arg(mimeType);
     entry += QStringLiteral(
