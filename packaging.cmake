@@ -1,34 +1,44 @@
-# Installation: the program, its sound, help text and icon together in one folder
-# (lib/quorvane), a command on the PATH, and a menu entry. CPack turns it into a .deb.
+# Installation: the program with its sound and help text in one folder (lib/quorvane),
+# the command in games/ on the PATH, and what a desktop and a software centre read: the
+# menu entry, the record file type, the AppStream data, the icons and the manual page.
+# The Debian package (debian/) is built from these rules.
 include(GNUInstallDirs)
 
-set(QUORVANE_APP_DIR "${CMAKE_INSTALL_LIBDIR}/quorvane")
+# Not CMAKE_INSTALL_LIBDIR: Debian makes that a multiarch folder, and the program folder
+# is the same on every architecture.
+set(QUORVANE_APP_DIR "lib/quorvane")
+set(QUORVANE_ID "invalid.quorvane.Quorvane")
 install(TARGETS quorvane RUNTIME DESTINATION "${QUORVANE_APP_DIR}")
-install(FILES resources/Move.wav resources/readme.txt resources/quorvane.png
-        DESTINATION "${QUORVANE_APP_DIR}")
+install(FILES resources/Move.wav resources/readme.txt DESTINATION "${QUORVANE_APP_DIR}")
 # A relative link, so the installed tree works wherever the prefix puts it; the program
 # finds its files beside the real executable, not beside the link.
 install(CODE "
-    file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+    file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/games\")
     file(CREATE_LINK \"../${QUORVANE_APP_DIR}/quorvane\"
-         \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/quorvane\" SYMBOLIC)
+         \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/games/quorvane\" SYMBOLIC)
 ")
-install(FILES resources/quorvane.desktop DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
-install(FILES resources/quorvane.png
-        DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/64x64/apps")
-install(FILES resources/quorvane.svg
-        DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps")
+install(FILES README.md DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/quorvane")
+# The About box links the README; in a build tree it is looked for beside the program.
+configure_file(README.md "${CMAKE_BINARY_DIR}/README.md" COPYONLY)
 
-set(CPACK_GENERATOR "DEB")
-set(CPACK_PACKAGE_NAME "quorvane")
-set(CPACK_PACKAGE_VENDOR "Quorvane")
-set(CPACK_PACKAGE_CONTACT "Quorvane developers <quorvane@example.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Reversi against the computer, with a Chinese interface")
-set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION "games")
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Without a CJK face the Chinese texts would show as boxes; the translation gives 是/否.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, shared-mime-info, desktop-file-utils")
-include(CPack)
+install(FILES "resources/${QUORVANE_ID}.desktop" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+install(FILES "resources/${QUORVANE_ID}.metainfo.xml" DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
+install(FILES "resources/${QUORVANE_ID}.xml" DESTINATION "${CMAKE_INSTALL_DATADIR}/mime/packages")
+install(FILES resources/quorvane.6 DESTINATION "${CMAKE_INSTALL_MANDIR}/man6")
+
+# The icon in the sizes desktops ask for, drawn from the one SVG.
+find_program(RSVG_CONVERT rsvg-convert REQUIRED)
+set(quorvane_icons "")
+foreach(size 16 22 24 32 48 64 128 256)
+    set(png "${CMAKE_BINARY_DIR}/icons/${size}x${size}/${QUORVANE_ID}.png")
+    add_custom_command(OUTPUT "${png}"
+        COMMAND ${CMAKE_COMMAND} -E make_directory "${CMAKE_BINARY_DIR}/icons/${size}x${size}"
+        COMMAND "${RSVG_CONVERT}" -w ${size} -h ${size} -o "${png}"
+                "${PROJECT_SOURCE_DIR}/resources/quorvane.svg"
+        DEPENDS resources/quorvane.svg VERBATIM)
+    list(APPEND quorvane_icons "${png}")
+    install(FILES "${png}" DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps")
+endforeach()
+add_custom_target(quorvane_icons ALL DEPENDS ${quorvane_icons})
+install(FILES resources/quorvane.svg DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps"
+        RENAME "${QUORVANE_ID}.svg")

@@ -21,8 +21,9 @@ TEST(Resources, MoveSoundIsAShortPcmWave) {
 }
 
 TEST(Resources, DesktopEntryStartsTheInstalledGameAndValidates) {
-    EXPECT_EQ(DesktopValue(ReadText(kResources + "/quorvane.desktop"), "Exec"), "quorvane");
-    EXPECT_EQ(QProcess::execute("desktop-file-validate", {kResources + "/quorvane.desktop"}), 0);
+    const QString entry = kResources + "/invalid.quorvane.Quorvane.desktop";
+    EXPECT_EQ(DesktopValue(ReadText(entry), "Exec"), "quorvane /open %f");
+    EXPECT_EQ(QProcess::execute("desktop-file-validate", {entry}), 0);
 }
 
 }  // namespace
