@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "Dialogs.h"
+
+namespace {
+
+// Root may write into any folder: for the test's span the process takes an ordinary user's
+// place, keeping root as its saved user so that it can return.
+struct OrdinaryUser {
+    OrdinaryUser() : wasRoot(geteuid() == 0) {
+        if (wasRoot) {
+            EXPECT_EQ(setresuid(65534, 65534, 0), 0);
+        }
+    }
+    ~OrdinaryUser() {
+        if (wasRoot) {
+            EXPECT_EQ(setresuid(0, 0, 0), 0);
+        }
+    }
+    bool wasRoot;
+};
+
+// The folder the real save dialog shows when it opens; the dialog is then cancelled.
+QString SaveDialogFolder(const QString& programFolder) {
+    QString shown;
+    std::function<void()> answer = [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) return QTimer::singleShot(10, answer);
+        shown = dialog->directory().absolutePath();
+        dialog->reject();
+    };
+    QTimer::singleShot(10, answer);
+    EXPECT_EQ(WidgetDialogs(programFolder).SaveRecordPath(nullptr), "");
+    return shown;
+}
+
+TEST(RecordDialogFolder, ProgramFolderWhenWritableElseDocumentsElseHome) {
+    const OrdinaryUser user;
+    const QTemporaryDir tmp;
+    const QString home = tmp.filePath("home"), program = tmp.filePath("program");
+    ASSERT_TRUE(QDir().mkpath(home) && QDir().mkpath(program));
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", home.toLocal8Bit());
+
+    EXPECT_EQ(SaveDialogFolder(program), program);
+    // An installed program's folder, which the user cannot write to.
+    ASSERT_TRUE(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
+    EXPECT_EQ(SaveDialogFolder(program), home);
+    ASSERT_TRUE(QDir().mkpath(home + "/Documents"));
+    EXPECT_EQ(SaveDialogFolder(program), home + "/Documents");
+
+    qputenv("HOME", oldHome);
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+}  // namespace
