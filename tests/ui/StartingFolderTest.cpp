@@ -28,7 +28,7 @@ struct OrdinaryUser {
 };
 
 // The folder the real save dialog shows when it opens; the dialog is then cancelled.
-QString SaveDialogFolder(const QString& programFolder) {
+std::string SaveDialogFolder(const QString& programFolder) {
     QString shown;
     std::function<void()> answer = [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -38,23 +38,24 @@ QString SaveDialogFolder(const QString& programFolder) {
     };
     QTimer::singleShot(10, answer);
     EXPECT_EQ(WidgetDialogs(programFolder).SaveRecordPath(nullptr), "");
-    return shown;
+    return shown.toStdString();
 }
 
 TEST(RecordDialogFolder, ProgramFolderWhenWritableElseDocumentsElseHome) {
     const OrdinaryUser user;
     const QTemporaryDir tmp;
     const QString home = tmp.filePath("home"), program = tmp.filePath("program");
+    const std::string homeName = home.toStdString(), programName = program.toStdString();
     ASSERT_TRUE(QDir().mkpath(home) && QDir().mkpath(program));
     const QByteArray oldHome = qgetenv("HOME");
     qputenv("HOME", home.toLocal8Bit());
 
-    EXPECT_EQ(SaveDialogFolder(program), program);
+    EXPECT_EQ(SaveDialogFolder(program), programName);
     // An installed program's folder, which the user cannot write to.
     ASSERT_TRUE(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
-    EXPECT_EQ(SaveDialogFolder(program), home);
+    EXPECT_EQ(SaveDialogFolder(program), homeName);
     ASSERT_TRUE(QDir().mkpath(home + "/Documents"));
-    EXPECT_EQ(SaveDialogFolder(program), home + "/Documents");
+    EXPECT_EQ(SaveDialogFolder(program), homeName + "/Documents");
 
     qputenv("HOME", oldHome);
     QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

@@ -1,0 +1,30 @@
+#include <gtest/gtest.h>
+
+#include "InfoOptions.h"
+
+namespace {
+
+TEST(InfoOptions, HelpAndVersionAnswerWhileEveryOtherTextStaysTheGames) {
+    const std::string help = "help", version = "Quorvane 3.0.0\n", game = "game";
+    const std::pair<QStringList, std::string> cases[] = {
+        {{"--version"}, version},
+        {{"-v"}, version},
+        {{"--help"}, help},
+        {{"-h"}, help},
+        {{"--unknown", "--help"}, help},
+        {{}, game},
+        {{"--unknown"}, game},
+        {{"/open"}, game},            // what the menu entry passes
+        {{"/open", "--help"}, game},  // a record named --help
+        {{"/OPEN", "-v.zvr"}, game},
+    };
+    for (const auto& [arguments, expected] : cases) {
+        const std::optional<QString> text = InfoOptionText(arguments);
+        const std::string shown = !text                                 ? game
+                                  : text->startsWith("Usage: quorvane") ? help
+                                                                        : text->toStdString();
+        EXPECT_EQ(shown, expected) << arguments.join(' ').toStdString();
+    }
+}
+
+}  // namespace
