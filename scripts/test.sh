@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the normal build, a bounded run of
-# the record-opening fuzzer, then the AddressSanitizer + UndefinedBehaviorSanitizer build.
+# Installs what is missing, builds, and runs every test: the normal build, the Debian package
+# and its checks, a bounded run of the record-opening fuzzer, then the AddressSanitizer +
+# UndefinedBehaviorSanitizer build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,6 +11,7 @@ jobs=$(nproc)
 cmake --preset default >/dev/null
 cmake --build --preset default -j "$jobs"
 ctest --preset default -j "$jobs"
+scripts/package.sh
 
 scripts/fuzz.sh
 
