@@ -14,17 +14,10 @@ namespace {
 // Root may write into any folder: for the test's span the process takes an ordinary user's
 // place, keeping root as its saved user so that it can return.
 struct OrdinaryUser {
-    OrdinaryUser() : wasRoot(geteuid() == 0) {
-        if (wasRoot) {
-            EXPECT_EQ(setresuid(65534, 65534, 0), 0);
-        }
-    }
     ~OrdinaryUser() {
-        if (wasRoot) {
-            EXPECT_EQ(setresuid(0, 0, 0), 0);
-        }
+        EXPECT_TRUE(!switched || setresuid(0, 0, 0) == 0);
     }
-    bool wasRoot;
+    const bool switched = geteuid() == 0 && setresuid(65534, 65534, 0) == 0;
 };
 
 // The folder the real save dialog shows when it opens; the dialog is then cancelled.
@@ -56,9 +49,7 @@ TEST(RecordDialogFolder, ProgramFolderWhenWritableElseDocumentsElseHome) {
     EXPECT_EQ(SaveDialogFolder(program), homeName);
     ASSERT_TRUE(QDir().mkpath(home + "/Documents"));
     EXPECT_EQ(SaveDialogFolder(program), homeName + "/Documents");
-
     qputenv("HOME", oldHome);
-    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 }  // namespace
