@@ -5,6 +5,8 @@
 
 #include "ChineseUi.h"
 #include "QuorvaneIcon.h"
+#include "Quit.h"
+#include "QuitSignals.h"
 #include "CommandLine.h"
 #include "frmMain.h"
 
@@ -26,6 +28,7 @@ void DropNoSoundWarnings(QtMsgType type, const QMessageLogContext& context, cons
 int main(int argc, char** argv) {
     previousHandler = qInstallMessageHandler(DropNoSoundWarnings);
     QApplication app(argc, argv);
+    QuitSignals::Install(Quit::QuitRoutine);
     QApplication::setApplicationName("Quorvane");
     QApplication::setApplicationVersion("3.0.0");
     QApplication::setWindowIcon(QuorvaneIcon());
