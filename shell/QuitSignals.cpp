@@ -29,7 +29,8 @@ void OnSignal(int) {
 class QuitRelay : public QObject {
   public:
     QuitRelay(int readFd, std::function<void()> quit)
-        : QObject(QCoreApplication::instance()), quit_(std::move(quit)),
+        : QObject(QCoreApplication::instance()),
+          quit_(std::move(quit)),
           notifier_(readFd, QSocketNotifier::Read, this) {
         connect(&notifier_, &QSocketNotifier::activated, this, [this] { quit_(); });
         QCoreApplication::instance()->installEventFilter(this);
@@ -37,7 +38,7 @@ class QuitRelay : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit) quit_();
+        if (event->type() == QEvent::Quit && watched == QCoreApplication::instance()) quit_();
         return false;
     }
 

@@ -9,18 +9,18 @@
 // text as the accessible name, announced at every change.
 class StatusLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     explicit StatusLabel(QWidget* parent);
 
     void SetStatusText(const QString& text);
     // The whole text, whatever the label has room to show.
     const QString& StatusText() const { return statusText_; }
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void ShowFittingPart();
 
     QString statusText_;

@@ -15,8 +15,8 @@ TEST_F(SessionQuit, SignalsAndTheSessionManagerRunTheQuitRoutine) {
     const struct {
         const char* mode;
         int signal;  // 0: the session manager's quit, sent by the probe itself
-    } cases[] = {{"wait", SIGTERM}, {"box", SIGTERM}, {"wait", SIGHUP},
-                 {"box", SIGINT},   {"session", 0}};
+    } cases[] = {
+        {"wait", SIGTERM}, {"box", SIGTERM}, {"wait", SIGHUP}, {"box", SIGINT}, {"session", 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.mode) + " " + std::to_string(c.signal));
         const QString data = tmp.filePath(QString("%1-%2").arg(c.mode).arg(c.signal));

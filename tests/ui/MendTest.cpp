@@ -29,9 +29,8 @@ void ExpectShownFits(QLabel* label, const QString& whole) {
     QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, whole);
     characters.setPosition(shown.size());
     EXPECT_TRUE(characters.isAtBoundary());
-    if (shown != whole) {
+    if (shown != whole)
         EXPECT_GT(metrics.horizontalAdvance(whole.left(characters.toNextBoundary())), room);
-    }
     EXPECT_EQ(label->toolTip(), shown == whole ? QString() : whole);
     EXPECT_EQ(label->accessibleName(), whole);
     EXPECT_EQ(label->alignment(), Qt::AlignLeft | Qt::AlignTop);
@@ -50,9 +49,8 @@ TEST(StatusLines, LongTextsEndOnAWholeCharacterAndKeepTheWholeText) {
     };
     w.ClickCell(3, 4);
     EXPECT_TRUE(checked);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
         ExpectShownFits(w->findChild<QLabel*>(QString("lblStatus%1").arg(i)), w->StatusText(i));
-    }
     // An accent written as its own code point belongs to the letter before it.
     const QString accents = "提示：" + QString("e\u0301").repeated(60);
     qobject_cast<StatusLabel*>(line0)->SetStatusText(accents);
@@ -61,8 +59,8 @@ TEST(StatusLines, LongTextsEndOnAWholeCharacterAndKeepTheWholeText) {
 
 TEST(BoardSizeEntry, MeansTheSameUnderACommaDecimalLocale) {
     QTemporaryDir locales;
-    ASSERT_EQ(QProcess::execute("localedef", {"-i", "de_DE", "-f", "UTF-8",
-                                              locales.filePath("de_DE.UTF-8")}),
+    ASSERT_EQ(QProcess::execute("localedef",
+                                {"-i", "de_DE", "-f", "UTF-8", locales.filePath("de_DE.UTF-8")}),
               0);
     setenv("LOCPATH", locales.path().toLocal8Bit().constData(), 1);
     // What QApplication does with LANG=de_DE.UTF-8.
