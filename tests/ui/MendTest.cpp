@@ -29,8 +29,9 @@ void ExpectShownFits(QLabel* label, const QString& whole) {
     QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, whole);
     characters.setPosition(shown.size());
     EXPECT_TRUE(characters.isAtBoundary());
-    if (shown != whole)
+    if (shown != whole) {
         EXPECT_GT(metrics.horizontalAdvance(whole.left(characters.toNextBoundary())), room);
+    }
     EXPECT_EQ(label->toolTip(), shown == whole ? QString() : whole);
     EXPECT_EQ(label->accessibleName(), whole);
     EXPECT_EQ(label->alignment(), Qt::AlignLeft | Qt::AlignTop);
