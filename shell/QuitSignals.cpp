@@ -19,7 +19,7 @@ int signalFd = -1;
 void OnSignal(int) {
     const int savedErrno = errno;
     const char byte = 1;
-    // Non-blocking: when the pipe is full a quit is already pending.
+    // Non-blocking: when the buffer is full, a quit is already pending.
     [[maybe_unused]] const ssize_t written = ::write(signalFd, &byte, 1);
     errno = savedErrno;
 }
