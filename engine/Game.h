@@ -68,9 +68,13 @@ class Game {
     int16_t EdgeLevel(int16_t x) const;
     void UpdateCounts(Side side, int16_t flips);
     void SetDiscCount(Side side, int16_t value);
+    // Both counts from the discs on the board, for a position the counts did not follow.
+    void RecountDiscs();
 
     // ---- Turn flow ----------------------------------------------------------------------
     void AssignColours(Side first);
+    // The letters and colour names of AssignColours alone: `first` takes black.
+    void GiveColours(Side first);
     void PlayerMove(int16_t row, int16_t col);
     void CheckGameOver();
 

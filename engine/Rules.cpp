@@ -166,6 +166,19 @@ void Game::UpdateCounts(Side side, int16_t flips) {
     SetDiscCount(Not(side), static_cast<int16_t>(iDiscCount[Not(side)] - flips));
 }
 
+void Game::RecountDiscs() {
+    BySide<int16_t> discs;
+    for (int16_t row = 1; row <= iBoardSize; ++row) {
+        for (int16_t col = 1; col <= iBoardSize; ++col) {
+            for (Side side : {kPlayer, kComputer}) {
+                if (sBoard(row, col) == sSideLetter[side]) ++discs[side];
+            }
+        }
+    }
+    SetDiscCount(kPlayer, discs[kPlayer]);
+    SetDiscCount(kComputer, discs[kComputer]);
+}
+
 void Game::SetDiscCount(Side side, int16_t value) {
     iDiscCount[side] = value;
     iTotalDiscs = static_cast<int16_t>(iDiscCount[kTrue] + iDiscCount[kFalse]);

@@ -9,14 +9,18 @@ constexpr const char* kHintPrefix = "提示：";
 }  // namespace
 
 void Game::AssignColours(Side first) {
+    GiveColours(first);
+    bPlayerTurn = first == kTrue ? kTrue : kFalse;
+    host_.RefreshStatus();
+}
+
+void Game::GiveColours(Side first) {
     // Black always opens, so the side that moves first takes black.
     const bool playerFirst = first == kTrue;
     sSideLetter[kPlayer] = playerFirst ? kBlack : kWhite;
     sSideLetter[kComputer] = playerFirst ? kWhite : kBlack;
     sSideColour[kPlayer] = playerFirst ? "黑棋" : "白棋";
     sSideColour[kComputer] = playerFirst ? "白棋" : "黑棋";
-    bPlayerTurn = playerFirst ? kTrue : kFalse;
-    host_.RefreshStatus();
 }
 
 void Game::PlayerMove(int16_t row, int16_t col) {

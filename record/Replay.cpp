@@ -37,6 +37,20 @@ void Replay::Discard() {
         host_.SetReplayButtonEnabled(button, false);
 }
 
+void Replay::ContinueAsGame(Side first) {
+    const bool replaying = game_.bReplayMode;
+    Discard();
+    if (!replaying) return;
+    // Replay held the counts at the set-up's 2 and 2, gave the letters to the last recorded
+    // mover and left line 0 on the replay notice; a game on this board needs them all true.
+    game_.GiveColours(first);
+    game_.RecountDiscs();
+    game_.bPlayerTurn = kTrue;
+    gameHost_.RefreshStatus();
+    // A board replayed to its end is a finished game.
+    game_.CheckGameOver();
+}
+
 bool Replay::IsReplaying() const { return loaded_ && game_.bReplayMode; }
 
 void Replay::Step() {

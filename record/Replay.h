@@ -28,6 +28,10 @@ public:
     // An invalid record was opened: nothing may ever apply its tokens. Leaves replay mode,
     // stops tmrPlay and disables Top, Step, Auto and Bottom (Stop still starts a new game).
     void Discard();
+    // An invalid record was opened. As Discard; a position that was being replayed then
+    // goes on as a game: true counts, the letters of the first-mover choice `first`, and
+    // the player to move.
+    void ContinueAsGame(Side first);
 
     // Step and BackToStart do nothing unless a loaded record is in replay mode.
     void Step();  // cmdStepPlay and every tick of tmrPlay

@@ -1,6 +1,9 @@
 #include "modCommonDialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QRegularExpression>
 
 namespace modCommonDialogs {
@@ -27,6 +30,30 @@ QString QtPatterns(const QString& patterns) {
     return list.join(QLatin1Char(' '));
 }
 
+// Qt's save dialog hands back a name in a folder that does not exist, and the save can
+// only fail after the dialog has gone. This one refuses it and stays open, as its open
+// mode does for a missing file.
+class RecordFileDialog : public QFileDialog {
+  public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override {
+        const QStringList chosen = selectedFiles();
+        if (acceptMode() == AcceptSave && !chosen.isEmpty()) {
+            const QFileInfo file(chosen.first());
+            if (!file.isDir() && !QFileInfo(file.absolutePath()).isDir()) {
+                // Qt's own wording, so its translation applies.
+                QMessageBox::warning(this, windowTitle(),
+                                     QFileDialog::tr("%1\nDirectory not found.\nPlease verify "
+                                                     "the correct directory name was given.")
+                                         .arg(QDir::toNativeSeparators(file.absolutePath())));
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+};
+
 }  // namespace
 
 QStringList ToQtNameFilters(const QString& filter) {
@@ -46,7 +73,7 @@ QString ShowFileDialog(QWidget* owner, int16_t mode, const QString& title,
                        const QString& initialFileName, const QString& filter,
                        const QString& initialDirectory, const QString& defaultExtension,
                        int16_t filterIndex) {
-    QFileDialog dialog(owner, title, initialDirectory);
+    RecordFileDialog dialog(owner, title, initialDirectory);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     if (mode == kOpenDialog) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);

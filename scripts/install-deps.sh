@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev libqt6svg6 qt6-translations-l10n fonts-arphic-uming
     xvfb xauth xdotool xdg-utils desktop-file-utils shared-mime-info
-    libglib2.0-bin dpkg-dev file
+    libglib2.0-bin dpkg-dev file locales
     build-essential debhelper librsvg2-bin lintian appstream devscripts reuse
 )
 

@@ -11,8 +11,10 @@ std::optional<int16_t> ParseBoardSizeEntry(const QString& entry) {
     if (!kNumber.match(entry).hasMatch()) {
         return std::nullopt;
     }
+    // QString reads numbers in the C locale: strtod would follow the user's locale, which
+    // QApplication has set, and stop at the '.' where a comma is the decimal separator.
     // Huge exponents give infinity, which is simply larger than any side.
-    const double value = std::strtod(entry.trimmed().toLatin1().constData(), nullptr);
+    const double value = entry.trimmed().toDouble();
     const double rounded = std::nearbyint(value);  // the default mode rounds halves to even
     if (!(rounded > kMinBoardSize)) {
         return kMinBoardSize;

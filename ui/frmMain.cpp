@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -18,6 +17,7 @@
 #include "QuorvaneIcon.h"
 #include "Quit.h"
 #include "ReplayPanel.h"
+#include "StatusLabel.h"
 #include "Twips.h"
 #include "modWait.h"
 
@@ -69,11 +69,10 @@ void frmMain::CreateControls() {
     Board->SetReleaseHandler([this](int16_t row, int16_t col) { Board_MouseUp(row, col); });
 
     for (int i = 0; i < 4; ++i) {
-        auto* label = new QLabel(client_);
+        auto* label = new StatusLabel(client_);
         label->setObjectName(QString("lblStatus%1").arg(i));
         label->setFont(SongFont(9));
         label->setGeometry(Px(kStatusPlaces[i].left), Px(5280), Px(kStatusPlaces[i].width), Px(300));
-        label->setWordWrap(false);
         lblStatus[static_cast<size_t>(i)] = label;
     }
 
@@ -166,7 +165,9 @@ void frmMain::SetRecordText(const std::string& text) {
     txtRecord->setPlainText(Utf8(text));
 }
 
-QString frmMain::StatusText(int index) const { return lblStatus[static_cast<size_t>(index)]->text(); }
+QString frmMain::StatusText(int index) const {
+    return lblStatus[static_cast<size_t>(index)]->StatusText();
+}
 
 // ---- The engine's view of the window -------------------------------------------------------
 
@@ -189,15 +190,17 @@ void frmMain::RecordMove(char letter, int16_t row, int16_t col) {
 }
 
 void frmMain::RefreshStatus() {
-    lblStatus[1]->setText(Utf8(MoveNumberText(game_.iMoveNumber)));
-    lblStatus[0]->setText(Utf8(TurnHintText(game_)));
+    lblStatus[1]->SetStatusText(Utf8(MoveNumberText(game_.iMoveNumber)));
+    lblStatus[0]->SetStatusText(Utf8(TurnHintText(game_)));
 }
 
 void frmMain::ShowScore(Side side, int16_t value) {
-    lblStatus[side == kPlayer ? 2 : 3]->setText(Utf8(ScoreText(side, value)));
+    lblStatus[side == kPlayer ? 2 : 3]->SetStatusText(Utf8(ScoreText(side, value)));
 }
 
-void frmMain::SetStatusLine0(const std::string& text) { lblStatus[0]->setText(Utf8(text)); }
+void frmMain::SetStatusLine0(const std::string& text) {
+    lblStatus[0]->SetStatusText(Utf8(text));
+}
 
 void frmMain::ShowMessage(const std::string& text) {
     dialogs_->Inform(this, windowTitle(), Utf8(text));

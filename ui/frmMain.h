@@ -15,12 +15,12 @@ class BoardView;
 class ClientArea;
 class MoveSound;
 class QAction;
-class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QRadioButton;
 class QTimer;
 class ReplayPanel;
+class StatusLabel;
 
 // The main window: owns the game, draws it, and wires every menu, button and timer.
 class frmMain : public QMainWindow, private GameHost, private ReplayHost {
@@ -121,7 +121,7 @@ private:
 
     ClientArea* client_ = nullptr;
     BoardView* Board = nullptr;
-    std::array<QLabel*, 4> lblStatus{};
+    std::array<StatusLabel*, 4> lblStatus{};
     MoveSound* sound_ = nullptr;
     QTimer* tmrPlay = nullptr;
     QTimer* tmrDemo = nullptr;

@@ -1,5 +1,6 @@
 // Opening and saving records, the command line, and the replay panel.
 #include <QFileInfo>
+#include <QRadioButton>
 #include <QTimer>
 #include <QToolButton>
 
@@ -46,9 +47,8 @@ void frmMain::OpenRecordFile(const QString& path) {
     ParsedRecord record = ParseRecordText(*items);
     if (!record.valid) {
         SetRecordText(InvalidRecordDisplay(record.text));
-        game_.bReplayMode = false;
         // Nothing may ever apply an invalid record's tokens.
-        replay_.Discard();
+        replay_.ContinueAsGame(optHuman->isChecked() ? kTrue : kFalse);
         tmrPlay->stop();
         picReplay->SetAllEnabled(false);
         return;

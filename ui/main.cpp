@@ -5,6 +5,8 @@
 
 #include "ChineseUi.h"
 #include "QuorvaneIcon.h"
+#include "Quit.h"
+#include "QuitSignals.h"
 #include "CommandLine.h"
 #include "InfoOptions.h"
 #include "frmMain.h"
@@ -28,6 +30,7 @@ int main(int argc, char** argv) {
     if (AnswerInfoOption(argc, argv)) return 0;
     previousHandler = qInstallMessageHandler(DropNoSoundWarnings);
     QApplication app(argc, argv);
+    QuitSignals::Install(Quit::QuitRoutine);
     QApplication::setApplicationName("Quorvane");
     QApplication::setApplicationVersion("3.0.0");
     QApplication::setWindowIcon(QuorvaneIcon());

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <functional>
+
+namespace QuitSignals {
+
+// Makes the session's ways of ending the program exits like any other: SIGTERM, SIGHUP
+// and SIGINT, and the session manager's quit, run `quit` from the event loop, also from a
+// nested one (a wait, a modal box). Call once, after the application object exists.
+void Install(std::function<void()> quit);
+
+}  // namespace QuitSignals
