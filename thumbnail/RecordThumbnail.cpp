@@ -1,0 +1,35 @@
+#include "RecordThumbnail.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "BoardPainter.h"
+#include "RecordText.h"
+#include "ReplayToEnd.h"
+
+namespace {
+
+// Below this a 1-px frame would hide most of a disc only a few pixels across.
+constexpr double kMinFramedCell = 6.0;
+
+}  // namespace
+
+std::optional<QImage> RenderRecordThumbnail(std::string_view fileBytes, int size) {
+    const ParsedRecord record = ParseRecordText(ReadRecordItems(fileBytes));
+    if (!record.valid) return std::nullopt;
+    const ReplayEnd end = ReplayToEnd(record);
+    const int16_t side = end.board.Size();
+
+    size = std::clamp(size, kMinThumbnailSize, kMaxThumbnailSize);
+    QImage image(size, size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    const QRect square = image.rect();
+    BoardPainter::PaintGrid(painter, square, side);
+    BoardPainter::PaintDiscs(painter, square, end.board);
+    if (static_cast<double>(size) / side >= kMinFramedCell) {
+        const int width = BoardPainter::FrameWidth(square);
+        BoardPainter::PaintFrame(
+            painter, BoardPainter::FrameRect(square, side, end.lastRow, end.lastCol, width), width);
+    }
+    return image;
+}
