@@ -72,8 +72,8 @@ void PaintDiscs(QPainter& painter, const QRect& square, const BoardGrid& board) 
 }
 
 int FrameWidth(const QRect& square) {
-    const long scaled = std::lround(static_cast<double>(square.width()) * kWindowFrameWidth /
-                                    kWindowPixels);
+    const long scaled =
+        std::lround(static_cast<double>(square.width()) * kWindowFrameWidth / kWindowPixels);
     return static_cast<int>(std::max(1L, scaled));
 }
 

@@ -8,18 +8,14 @@
 
 namespace {
 
-// x of every pixel of `colour` along row y, as runs [first, last].
-std::vector<std::pair<int, int>> Runs(const QImage& image, int y, const QColor& colour) {
-    std::vector<std::pair<int, int>> runs;
+// The first x of each run of `colour` along row y.
+std::vector<int> RunStarts(const QImage& image, int y, const QColor& colour) {
+    std::vector<int> starts;
     for (int x = 0; x < image.width(); ++x) {
-        if (image.pixelColor(x, y) != colour) continue;
-        if (!runs.empty() && runs.back().second == x - 1) {
-            runs.back().second = x;
-        } else {
-            runs.push_back({x, x});
-        }
+        if (image.pixelColor(x, y) == colour && (x == 0 || image.pixelColor(x - 1, y) != colour))
+            starts.push_back(x);
     }
-    return runs;
+    return starts;
 }
 
 }  // namespace
@@ -34,24 +30,21 @@ TEST(BoardView, LastMoveFrameLinesUpWithTheGridOnEverySide) {
         view.MarkLastMove(cell, cell);
         const int y = static_cast<int>((cell - 0.5) * view.height() / side);
         view.Marker()->hide();
-        const auto lines = Runs(view.grab().toImage(), y, Qt::black);
+        const std::vector<int> lines = RunStarts(view.grab().toImage(), y, Qt::black);
         view.Marker()->show();
-        const auto frame = Runs(view.grab().toImage(), y, QColor(255, 128, 0));
-
+        const QImage framed = view.grab().toImage();
+        const QColor orange(255, 128, 0);
+        const std::vector<int> frame = RunStarts(framed, y, orange);
         ASSERT_EQ(lines.size(), static_cast<size_t>(side - 1));
         ASSERT_EQ(frame.size(), 2u);
-        const int left = lines[static_cast<size_t>(cell - 2)].first;
-        const int right = lines[static_cast<size_t>(cell - 1)].first;
-        EXPECT_EQ(frame[0].second - frame[0].first, 2);  // 3 px wide
-        EXPECT_EQ(frame[1].second - frame[1].first, 2);
-        if (side <= 16) {
-            // Inside the cell, from its own grid line up to the next one, as on side 8.
-            EXPECT_EQ(frame[0].first, left);
-            EXPECT_EQ(frame[1].second, right - 1);
-        } else {
-            // Small cells: centred on the grid lines, so the disc keeps most of its face.
-            EXPECT_EQ(frame[0].first + 1, left);
-            EXPECT_EQ(frame[1].first + 1, right);
-        }
+        const int left = lines[static_cast<size_t>(cell - 2)];
+        const int right = lines[static_cast<size_t>(cell - 1)];
+        // Inside the cell from its own grid line up to the next, as on side 8; on small
+        // cells 3 px centred on the grid lines, so the disc keeps most of its face.
+        const int shift = side <= 16 ? 0 : 1;
+        EXPECT_EQ(frame[0], left - shift);
+        EXPECT_EQ(frame[1], right - 3 + 2 * shift);
+        EXPECT_EQ(framed.pixelColor(frame[1] + 2, y), orange);  // 3 px wide
+        EXPECT_NE(framed.pixelColor(frame[1] + 3, y), orange);
     }
 }
