@@ -1,5 +1,7 @@
 #include "ReplayToEnd.h"
 
+#include <utility>
+
 #include "Replay.h"
 
 namespace {
@@ -29,13 +31,13 @@ class EndHost final : public GameHost, public ReplayHost {
 
 }  // namespace
 
-ReplayEnd ReplayToEnd(const ParsedRecord& record) {
+ReplayEnd ReplayToEnd(ParsedRecord record) {
     EndHost host;
     if (!record.valid) return host.end;
     Game game(host);
     Replay replay(game, host, host);
     // In the order of the window's open.
-    replay.Load(record.tokens);
+    replay.Load(std::move(record.tokens));
     game.iBoardSize = record.boardSize;
     game.SetupBoard();
     game.bReplayMode = true;

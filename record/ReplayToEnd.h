@@ -16,4 +16,4 @@ struct ReplayEnd {
 // What the window shows after opening a valid record and pressing Fast forward: the record's
 // board set up, then Replay's steps until its timer stops. An invalid record gives an empty
 // board.
-ReplayEnd ReplayToEnd(const ParsedRecord& record);
+ReplayEnd ReplayToEnd(ParsedRecord record);

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <utility>
 
 #include "BoardPainter.h"
 #include "RecordText.h"
@@ -15,9 +16,9 @@ constexpr double kMinFramedCell = 6.0;
 }  // namespace
 
 std::optional<QImage> RenderRecordThumbnail(std::string_view fileBytes, int size) {
-    const ParsedRecord record = ParseRecordText(ReadRecordItems(fileBytes));
+    ParsedRecord record = ParseRecordText(ReadRecordItems(fileBytes));
     if (!record.valid) return std::nullopt;
-    const ReplayEnd end = ReplayToEnd(record);
+    const ReplayEnd end = ReplayToEnd(std::move(record));
     const int16_t side = end.board.Size();
 
     size = std::clamp(size, kMinThumbnailSize, kMaxThumbnailSize);
