@@ -10,7 +10,8 @@
 
 namespace {
 
-// Below this a 1-px frame would hide most of a disc only a few pixels across.
+// On cells of a few pixels the frame is an orange speck that marks no cell clearly; the
+// position reads better without it.
 constexpr double kMinFramedCell = 6.0;
 
 }  // namespace
