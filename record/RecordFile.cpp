@@ -21,7 +21,7 @@ bool Save(const QString& path, const std::string& recordText) {
     return file.commit();
 }
 
-std::optional<std::string> ReadItems(const QString& path) {
+std::optional<QByteArray> ReadBytes(const QString& path) {
     // Only plain files: a FIFO or a device could block the window or never end.
     const QFileInfo info(path);
     if (!info.isFile() || info.size() > kMaxRecordFileBytes) return std::nullopt;
@@ -31,7 +31,13 @@ std::optional<std::string> ReadItems(const QString& path) {
     const QByteArray bytes = file.read(kMaxRecordFileBytes + 1);
     if (file.error() != QFileDevice::NoError || bytes.size() > kMaxRecordFileBytes)
         return std::nullopt;
-    return ReadRecordItems(std::string_view(bytes.constData(), bytes.size()));
+    return bytes;
+}
+
+std::optional<std::string> ReadItems(const QString& path) {
+    const std::optional<QByteArray> bytes = ReadBytes(path);
+    if (!bytes) return std::nullopt;
+    return ReadRecordItems(std::string_view(bytes->constData(), bytes->size()));
 }
 
 }  // namespace RecordFile

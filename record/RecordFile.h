@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <optional>
 #include <string>
@@ -14,8 +15,11 @@ inline constexpr qint64 kMaxRecordFileBytes = 1024 * 1024;
 // save never harms the file it was to replace. False on any failure.
 bool Save(const QString& path, const std::string& recordText);
 
-// The items of the file joined (ReadRecordItems), or nothing when the file cannot be
-// opened or read or is larger than kMaxRecordFileBytes.
+// The bytes of a plain file, or nothing when it is not one, cannot be opened or read, or is
+// larger than kMaxRecordFileBytes.
+std::optional<QByteArray> ReadBytes(const QString& path);
+
+// The items of the file joined (ReadRecordItems), or nothing when ReadBytes gives nothing.
 std::optional<std::string> ReadItems(const QString& path);
 
 }  // namespace RecordFile

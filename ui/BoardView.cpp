@@ -4,13 +4,11 @@
 #include <QPainter>
 #include <cmath>
 
+#include "BoardPainter.h"
 #include "Game.h"
 #include "Twips.h"
 
 namespace {
-
-const QColor kTeal(0, 128, 128);
-const QColor kOrange(255, 128, 0);
 
 // The orange frame of the last move; drawn above the discs and blind to the mouse.
 class MarkerFrame : public QWidget {
@@ -23,10 +21,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        QPen pen(kOrange, 3);
-        pen.setJoinStyle(Qt::MiterJoin);
-        painter.setPen(pen);
-        painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
+        BoardPainter::PaintFrame(painter, rect(), BoardPainter::FrameWidth(parentWidget()->rect()));
     }
 };
 
@@ -56,19 +51,19 @@ void BoardView::CellFromTwips(float x, float y, int16_t boardSize, int16_t& row,
 }
 
 QRect BoardView::CellRect(int16_t row, int16_t col) const {
-    const double cell = static_cast<double>(width()) / Side();
-    const QPointF topLeft((col - 1) * cell, (row - 1) * cell);
-    return QRectF(topLeft, QSizeF(cell, cell)).toAlignedRect();
+    return BoardPainter::CellRect(rect(), Side(), row, col);
 }
 
 void BoardView::DrawDisc(char letter, int16_t row, int16_t col) {
     if (letter == kBlack || letter == kWhite) {
-        update(CellRect(row, col));
+        // A smoothed disc may reach a fraction of a pixel past its cell on small cells.
+        update(CellRect(row, col).adjusted(-1, -1, 1, 1));
     }
 }
 
 void BoardView::MarkLastMove(int16_t row, int16_t col) {
-    shpCurrent_->setGeometry(CellRect(row, col));
+    shpCurrent_->setGeometry(
+        BoardPainter::FrameRect(rect(), Side(), row, col, BoardPainter::FrameWidth(rect())));
     shpCurrent_->raise();
 }
 
@@ -77,36 +72,8 @@ void BoardView::RedrawAll() { update(); }
 void BoardView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setClipRegion(event->region());
-    painter.fillRect(rect(), kTeal);
-    const int16_t n = Side();
-    const double cell = static_cast<double>(width()) / n;
-
-    painter.setPen(QPen(Qt::black, 1));
-    for (int i = 1; i < n; ++i) {
-        const double p = std::floor(i * cell);
-        painter.drawLine(QPointF(p + 0.5, 0), QPointF(p + 0.5, height()));
-        painter.drawLine(QPointF(0, p + 0.5), QPointF(width(), p + 0.5));
-    }
-
-    if (board_.Size() == 0) {
-        return;
-    }
-    painter.setRenderHint(QPainter::Antialiasing);
-    const double half = cell * 0.5;
-    const double radius = half * 0.9;
-    for (int16_t row = 1; row <= n; ++row) {
-        for (int16_t col = 1; col <= n; ++col) {
-            const char letter = board_(row, col);
-            if (letter != kBlack && letter != kWhite) {
-                continue;
-            }
-            const QColor colour = letter == kBlack ? Qt::black : Qt::white;
-            painter.setPen(colour);
-            painter.setBrush(colour);
-            painter.drawEllipse(QPointF((col - 1) * cell + half, (row - 1) * cell + half), radius,
-                                radius);
-        }
-    }
+    BoardPainter::PaintGrid(painter, rect(), Side());
+    if (board_.Size() > 0) BoardPainter::PaintDiscs(painter, rect(), board_);
 }
 
 void BoardView::mouseReleaseEvent(QMouseEvent* event) {
