@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <cmath>
 
+#include "BoardAccessible.h"
+#include "BoardCursor.h"
 #include "Game.h"
 #include "Twips.h"
 
@@ -39,6 +41,9 @@ BoardView::BoardView(const BoardGrid& board, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     shpCurrent_->setObjectName("shpCurrent");
     shpCurrent_->setGeometry(Px(480), Px(2280), Px(615), Px(600));
+    cursor_ = new BoardCursor(this);
+    setFocusPolicy(Qt::StrongFocus);
+    InstallBoardAccessibility();
 }
 
 void BoardView::SetReleaseHandler(std::function<void(int16_t, int16_t)> handler) {
@@ -68,6 +73,7 @@ void BoardView::DrawDisc(char letter, int16_t row, int16_t col) {
 }
 
 void BoardView::MarkLastMove(int16_t row, int16_t col) {
+    FollowLastMove(row, col);
     shpCurrent_->setGeometry(CellRect(row, col));
     shpCurrent_->raise();
 }
