@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev libqt6svg6 qt6-translations-l10n fonts-arphic-uming
     xvfb xauth xdotool xdg-utils desktop-file-utils shared-mime-info
     libglib2.0-bin dpkg-dev file
+    at-spi2-core dbus-daemon python3-gi
 )
 
 missing=()

@@ -4,8 +4,10 @@
 
 namespace {
 
-// Yellow reads on the teal board and on both disc colours, and is not the marker's orange.
+// Yellow dashes with black between them read on the teal board and on both disc colours,
+// and neither is the marker's orange.
 const QColor kCursorColour(255, 255, 0);
+constexpr qreal kDash = 3;  // in pen widths
 constexpr int kInset = 5;  // clear of the 3-pixel last-move frame
 
 }  // namespace
@@ -19,8 +21,14 @@ BoardCursor::BoardCursor(QWidget* board) : QWidget(board) {
 
 void BoardCursor::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    QPen pen(kCursorColour, 2, Qt::DashLine);
+    const QRectF frame = QRectF(rect()).adjusted(kInset, kInset, -kInset, -kInset);
+    QPen pen(Qt::black, 2);
     pen.setCapStyle(Qt::FlatCap);
+    pen.setDashPattern({kDash, kDash});
     painter.setPen(pen);
-    painter.drawRect(QRectF(rect()).adjusted(kInset, kInset, -kInset, -kInset));
+    painter.drawRect(frame);
+    pen.setColor(kCursorColour);
+    pen.setDashOffset(kDash);
+    painter.setPen(pen);
+    painter.drawRect(frame);
 }
