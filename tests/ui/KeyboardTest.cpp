@@ -12,16 +12,13 @@
 namespace {
 
 constexpr const char* kStart = "Size8 BE4 WD4 BD5 WE5 ";
+using K = Qt::Key;
 
-struct Keys {
-    std::vector<Qt::Key> keys;
-    int row, col;  // where the cursor then stands
-};
-
-// Keys reach only the focus widget of the active window.
+// Keys reach only the active window; its first control, the board, then has the focus.
 void Activate(TestWindow& w) {
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get()));
+    ASSERT_TRUE(w->board()->hasFocus());
 }
 
 void Press(const std::vector<Qt::Key>& keys) {
@@ -29,11 +26,9 @@ void Press(const std::vector<Qt::Key>& keys) {
 }
 
 // The cursor is shown, and on that cell.
-bool CursorAt(frmMain& window, int row, int col) {
+bool CursorAt(frmMain& window, int16_t row, int16_t col) {
     BoardView* board = window.board();
-    return board->Cursor()->isVisible() &&
-           board->Cursor()->geometry() == board->CellRect(static_cast<int16_t>(row),
-                                                         static_cast<int16_t>(col));
+    return board->Cursor()->isVisible() && board->Cursor()->geometry() == board->CellRect(row, col);
 }
 
 TEST(Keyboard, TabShowsTheCursorOnTheLastMoveAndArrowsStopAtTheEdges) {
@@ -41,18 +36,18 @@ TEST(Keyboard, TabShowsTheCursorOnTheLastMoveAndArrowsStopAtTheEdges) {
     Activate(w);
     w->txtRecord->setFocus();
     EXPECT_FALSE(w->board()->Cursor()->isVisible());
-    QTest::keyClick(w->txtRecord, Qt::Key_Tab);  // round from the last control to the first
-    EXPECT_TRUE(w->board()->hasFocus());
+    Press({K::Key_Tab});  // round from the last control to the board
     EXPECT_TRUE(CursorAt(*w, 5, 5));
-    using K = Qt::Key;
-    for (const Keys& c : {Keys{{K::Key_Up, K::Key_Up, K::Key_Up, K::Key_Up, K::Key_Up}, 1, 5},
-                          Keys{{K::Key_Home, K::Key_Left}, 1, 1},
-                          Keys{{K::Key_End, K::Key_Right}, 1, 8},
-                          Keys{std::vector<K>(9, K::Key_Down), 8, 8}}) {
+    struct Case {
+        std::vector<Qt::Key> keys;
+        int16_t row, col;
+    };
+    for (const Case& c : {Case{std::vector<K>(5, K::Key_Up), 1, 5}, Case{{K::Key_Home, K::Key_Left}, 1, 1},
+                          Case{{K::Key_End, K::Key_Right}, 1, 8}, Case{std::vector<K>(9, K::Key_Down), 8, 8}}) {
         Press(c.keys);
         EXPECT_TRUE(CursorAt(*w, c.row, c.col)) << c.row << "," << c.col;
     }
-    QTest::keyClick(w->board(), Qt::Key_Tab);
+    Press({K::Key_Tab});
     EXPECT_FALSE(w->board()->Cursor()->isVisible());
     EXPECT_EQ(w.Record(), kStart);
 }
@@ -62,20 +57,17 @@ TEST(Keyboard, EnterAndSpaceDoWhatAReleaseOnTheCursorCellDoes) {
         std::vector<Qt::Key> keys;
         std::string record;
         QString status;
-        int row, col;  // the cursor afterwards
+        int16_t row, col;  // the cursor afterwards: on the computer's reply
     };
-    using K = Qt::Key;
-    for (const Case& c :
-         {Case{{K::Key_Space}, kStart, "提示：所选方格不能落子", 5, 5},
-          Case{{K::Key_Up, K::Key_Up, K::Key_Left, K::Key_Return}, std::string(kStart) + "BD3 WC3 ",
-               "提示：轮你走棋，你执黑棋", 3, 3}}) {
+    for (const Case& c : {Case{{K::Key_Space}, kStart, "提示：所选方格不能落子", 5, 5},
+                          Case{{K::Key_Up, K::Key_Up, K::Key_Left, K::Key_Return},
+                               std::string(kStart) + "BD3 WC3 ", "提示：轮你走棋，你执黑棋", 3, 3}}) {
         TestWindow w;
         Activate(w);
-        w->board()->setFocus();
         Press(c.keys);
         EXPECT_EQ(w.Record(), c.record);
         EXPECT_EQ(w->StatusText(0), c.status);
-        EXPECT_TRUE(CursorAt(*w, c.row, c.col));  // it followed the computer's reply
+        EXPECT_TRUE(CursorAt(*w, c.row, c.col));
         EXPECT_EQ(InvariantFailures(*w), "");
     }
 }
@@ -83,33 +75,29 @@ TEST(Keyboard, EnterAndSpaceDoWhatAReleaseOnTheCursorCellDoes) {
 TEST(Keyboard, EnterWithoutALegalMovePassesAndDoesNothingInReplay) {
     TestWindow w;
     Activate(w);
-    BoardGrid& board = w->game().sBoard;
-    board.Create(8);
-    board(1, 1) = 'W';  // black cannot reach round the corner
-    board(1, 2) = 'B';
-    w->board()->setFocus();
-    QTest::keyClick(w->board(), Qt::Key_Enter);
-    ASSERT_FALSE(w.script->messages.empty());
-    EXPECT_EQ(w.script->messages.front(), "你被罚步一次");
+    w->game().sBoard.Create(8);
+    w->game().sBoard(1, 1) = 'W';  // black cannot reach round the corner
+    w->game().sBoard(1, 2) = 'B';
+    Press({K::Key_Enter});
+    EXPECT_EQ(w.script->messages.at(0), "你被罚步一次");
 
     QTemporaryDir dir;
-    const QString path = dir.filePath("game.zvr");
-    ASSERT_TRUE(WriteFile(path, "Size8 BE4 WD4 BD5 WE5 BD3 \r\n"));
-    w.OpenRecord(path);
-    const std::string before = w->game().sBoard.ToString();
-    Press({Qt::Key_Up, Qt::Key_Up, Qt::Key_Left, Qt::Key_Return});
+    ASSERT_TRUE(WriteFile(dir.filePath("game.zvr"), "Size8 BE4 WD4 BD5 WE5 BD3 \r\n"));
+    w.OpenRecord(dir.filePath("game.zvr"));
+    Press({K::Key_Up, K::Key_Up, K::Key_Left, K::Key_Return});
     EXPECT_EQ(w.Record(), kStart);
-    EXPECT_EQ(w->game().sBoard.ToString(), before);
+    EXPECT_EQ(InvariantFailures(*w), "");
 }
 
 TEST(Keyboard, AMouseUserNeverSeesTheCursor) {
     TestWindow w;
     Activate(w);
     const QImage untouched = w->board()->grab().toImage();
+    w->txtRecord->setFocus();
     w.ClickCell(4, 4);  // occupied: only a hint
     EXPECT_TRUE(w->board()->hasFocus());
     EXPECT_EQ(w->board()->grab().toImage(), untouched);
-    QTest::keyClick(w->board(), Qt::Key_Right);
+    Press({K::Key_Right});
     EXPECT_NE(w->board()->grab().toImage(), untouched);
     w.ClickCell(4, 4);
     EXPECT_EQ(w->board()->grab().toImage(), untouched);
