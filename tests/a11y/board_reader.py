@@ -12,10 +12,10 @@ env.pop("AT_SPI_BUS_ADDRESS", None)  # it hides a Qt 6.4 program from the regist
 started = []
 
 def start(*args, **kw):
-    started.append(subprocess.Popen(args, **dict(dict(env=dict(env)), **kw)))
+    started.append(subprocess.Popen(args, **{"env": dict(env), **kw}))
     return started[-1]
 
-def wait_for(what, seconds=20):
+def wait_for(label, what, seconds=20):
     for _ in range(seconds * 5):
         try:
             if what():
@@ -23,11 +23,12 @@ def wait_for(what, seconds=20):
         except GLib.Error:
             pass
         time.sleep(0.2)
-    raise AssertionError("timed out waiting for " + what.__name__)
+    raise AssertionError("timed out waiting for " + label)
 
 def connect(address):
-    return Gio.DBusConnection.new_for_address_sync(address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
-                                                   | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION)
+    flags = Gio.DBusConnectionFlags
+    return Gio.DBusConnection.new_for_address_sync(
+        address, flags.AUTHENTICATION_CLIENT | flags.MESSAGE_BUS_CONNECTION)
 
 def main():
     read, write = os.pipe()
@@ -36,11 +37,11 @@ def main():
     bus = start("dbus-daemon", "--session", "--nofork", "--print-address=1", stdout=subprocess.PIPE)
     env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
     start("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
-    session = connect(env["DBUS_SESSION_BUS_ADDRESS"])
     def a11y_bus():
-        return session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None, None,
-                                 Gio.DBusCallFlags.NO_AUTO_START, 2000, None).unpack()[0]
-    start("/usr/libexec/at-spi2-registryd", env=dict(env, AT_SPI_BUS_ADDRESS=wait_for(a11y_bus)))
+        return connect(env["DBUS_SESSION_BUS_ADDRESS"]).call_sync(
+            "org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None, None,
+            Gio.DBusCallFlags.NO_AUTO_START, 2000, None).unpack()[0]
+    start("/usr/libexec/at-spi2-registryd", env=dict(env, AT_SPI_BUS_ADDRESS=wait_for("the bus", a11y_bus)))
     a11y = connect(a11y_bus())
     start(sys.argv[1], env=dict(env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
 
@@ -55,15 +56,11 @@ def main():
             if found := find(child, role, name):
                 return found
     root = ("org.a11y.atspi.Registry", "/org/a11y/atspi/accessible/root")
-    def board():
-        return find(root, "table")
-    table = wait_for(board)
+    table = wait_for("the board", lambda: find(root, "table"))
     cells = [call(table, "GetChildAtIndex", GLib.Variant("(i)", (i,))) for i in range(get(table, "ChildCount"))]
-    assert (len(cells), get(table, "NRows", "org.a11y.atspi.Table")) == (64, 8), len(cells)
     name = lambda row, col: get(cells[(row - 1) * 8 + col - 1], "Name")
+    assert (len(cells), get(table, "NRows", "org.a11y.atspi.Table")) == (64, 8), len(cells)
     assert (name(4, 4), name(4, 5), name(5, 3)) == ("D4 白棋", "E4 黑棋", "C5 空")
-    status = find(root, "label", "提示：")  # status line 0
-    assert get(status, "Name") == "提示：轮你走棋，你执黑棋", get(status, "Name")
 
     def focused():  # the name of the one cell in the focused state
         names = [get(c, "Name") for c in cells if call(c, "GetState")[0] & (1 << 12)]
@@ -74,11 +71,10 @@ def main():
                            (["End", "Up", "Left", "Left", "Left", "Left"], "D3 空"),
                            (["Return"], "C3 白棋")]:  # the cursor follows the computer's reply
         subprocess.check_call(["xdotool", "key"] + keys if keys else ["true"], env=env)
-        def cursor_moved():
-            return focused() == expected
-        wait_for(cursor_moved, 10)
+        wait_for(expected, lambda: focused() == expected, 10)
     assert (get(cells[2 * 8 + 2], "Description"), name(3, 4)) == ("最后落子", "D3 黑棋")
-    assert get(status, "Name") == "提示：轮你走棋，你执黑棋"
+    status = find(root, "label", "提示：")  # status line 0
+    assert get(status, "Name") == "提示：轮你走棋，你执黑棋", get(status, "Name")
 
 try:
     main()
