@@ -23,7 +23,7 @@ public:
         return board_ && row_ <= board_->Side() && col_ <= board_->Side();
     }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return board_->window()->windowHandle(); }
+    QWindow* window() const override { return board_ ? board_->window()->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override {
         return QAccessible::queryAccessibleInterface(board_);
     }
@@ -35,6 +35,9 @@ public:
     QAccessible::Role role() const override { return QAccessible::Cell; }
 
     QString text(QAccessible::Text t) const override {
+        if (!isValid()) {
+            return {};
+        }
         if (t == QAccessible::Name) {
             const char letter = board_->Grid()(row_, col_);
             const char* content = letter == kBlack ? "黑棋" : letter == kWhite ? "白棋" : "空";
@@ -50,14 +53,18 @@ public:
     }
 
     QRect rect() const override {
+        if (!isValid()) {
+            return {};
+        }
         const QRect cell = board_->CellRect(row_, col_);
         return QRect(board_->mapToGlobal(cell.topLeft()), cell.size());
     }
 
     QAccessible::State state() const override {
         QAccessible::State s;
+        s.invalid = !isValid();
         s.focusable = true;
-        s.focused = board_->hasFocus() && row_ == board_->CursorRow() &&
+        s.focused = !s.invalid && board_->hasFocus() && row_ == board_->CursorRow() &&
                     col_ == board_->CursorCol();
         return s;
     }
