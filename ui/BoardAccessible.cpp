@@ -15,7 +15,7 @@ int CellIndex(const BoardView* board, int row, int col) {
 }
 
 class BoardCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
-public:
+  public:
     BoardCellAccessible(BoardView* board, int16_t row, int16_t col)
         : board_(board), row_(row), col_(col) {}
 
@@ -84,7 +84,7 @@ public:
     int rowExtent() const override { return 1; }
     QAccessibleInterface* table() const override { return parent(); }
 
-private:
+  private:
     QPointer<BoardView> board_;
     int16_t row_;
     int16_t col_;
@@ -93,7 +93,7 @@ private:
 // The board as a table. Cell interfaces are made on first use and kept, as assistive
 // technology refers to them by their ids; a new board side makes a new set.
 class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
-public:
+  public:
     explicit BoardAccessible(BoardView* board) : QAccessibleWidget(board, QAccessible::Table) {}
     ~BoardAccessible() override { DropCells(); }
 
@@ -129,7 +129,8 @@ public:
     }
 
     int indexOfChild(const QAccessibleInterface* child) const override {
-        auto* cell = child ? const_cast<QAccessibleInterface*>(child)->tableCellInterface() : nullptr;
+        auto* cell =
+            child ? const_cast<QAccessibleInterface*>(child)->tableCellInterface() : nullptr;
         return cell ? cell->rowIndex() * Board()->Side() + cell->columnIndex() : -1;
     }
 
@@ -153,8 +154,7 @@ public:
     QAccessibleInterface* summary() const override { return nullptr; }
     QAccessibleInterface* cellAt(int row, int column) const override {
         const int n = Board()->Side();
-        return row < 0 || column < 0 || row >= n || column >= n ? nullptr
-                                                                 : child(row * n + column);
+        return row < 0 || column < 0 || row >= n || column >= n ? nullptr : child(row * n + column);
     }
     int columnCount() const override { return Board()->Side(); }
     int rowCount() const override { return Board()->Side(); }
@@ -174,7 +174,7 @@ public:
     bool unselectColumn(int) override { return false; }
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
-private:
+  private:
     BoardView* Board() const { return static_cast<BoardView*>(widget()); }
 
     void DropCells() const {

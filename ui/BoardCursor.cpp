@@ -8,7 +8,7 @@ namespace {
 // and neither is the marker's orange.
 const QColor kCursorColour(255, 255, 0);
 constexpr qreal kDash = 3;  // in pen widths
-constexpr int kInset = 5;  // clear of the 3-pixel last-move frame
+constexpr int kInset = 5;   // clear of the 3-pixel last-move frame
 
 }  // namespace
 

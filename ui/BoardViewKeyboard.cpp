@@ -31,23 +31,37 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
     const int row = cursorRow_;
     const int col = cursorCol_;
     switch (event->key()) {
-    case Qt::Key_Up: MoveCursor(row - 1, col); break;
-    case Qt::Key_Down: MoveCursor(row + 1, col); break;
-    case Qt::Key_Left: MoveCursor(row, col - 1); break;
-    case Qt::Key_Right: MoveCursor(row, col + 1); break;
-    case Qt::Key_Home: MoveCursor(row, 1); break;
-    case Qt::Key_End: MoveCursor(row, Side()); break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-        bKeyboardInUse_ = true;
-        ShowCursor();
-        // The same hand-over as a release on this cell, replay mode included.
-        if (onRelease_) {
-            onRelease_(cursorRow_, cursorCol_);
-        }
-        return;
-    default: QWidget::keyPressEvent(event); return;
+        case Qt::Key_Up:
+            MoveCursor(row - 1, col);
+            break;
+        case Qt::Key_Down:
+            MoveCursor(row + 1, col);
+            break;
+        case Qt::Key_Left:
+            MoveCursor(row, col - 1);
+            break;
+        case Qt::Key_Right:
+            MoveCursor(row, col + 1);
+            break;
+        case Qt::Key_Home:
+            MoveCursor(row, 1);
+            break;
+        case Qt::Key_End:
+            MoveCursor(row, Side());
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            bKeyboardInUse_ = true;
+            ShowCursor();
+            // The same hand-over as a release on this cell, replay mode included.
+            if (onRelease_) {
+                onRelease_(cursorRow_, cursorCol_);
+            }
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
     }
     bKeyboardInUse_ = true;
     ShowCursor();

@@ -14,9 +14,8 @@ QString DroppedRecordPath(const QMimeData* data) {
         return {};
     }
     const QFileInfo file(data->urls().front().toLocalFile());
-    return file.isFile() && file.suffix().compare("zvr", Qt::CaseInsensitive) == 0
-               ? file.filePath()
-               : QString();
+    return file.isFile() && file.suffix().compare("zvr", Qt::CaseInsensitive) == 0 ? file.filePath()
+                                                                                   : QString();
 }
 
 void AcceptRecordDrag(QDropEvent* event) {

@@ -24,10 +24,11 @@ TEST(Drop, OneRecordFileOpensAndEverythingElseIsRefused) {
         std::string recordEnd;
         bool replay;
     };
-    for (const Case& c : {Case{{"game.zvr"}, true, "Size6 BD3 WC3 BC4 WD4 ", true},
-                          Case{{"bad.zvr"}, true, "size8 BE4\r\n(Invalid)", false},
-                          Case{{"picture.png"}, false, "WE5 ", false}, Case{{"folder.zvr"}, false, "WE5 ", false},
-                          Case{{"game.zvr", "game.zvr"}, false, "WE5 ", false}}) {
+    for (const Case& c :
+         {Case{{"game.zvr"}, true, "Size6 BD3 WC3 BC4 WD4 ", true},
+          Case{{"bad.zvr"}, true, "size8 BE4\r\n(Invalid)", false},
+          Case{{"picture.png"}, false, "WE5 ", false}, Case{{"folder.zvr"}, false, "WE5 ", false},
+          Case{{"game.zvr", "game.zvr"}, false, "WE5 ", false}}) {
         TestWindow w;
         QMimeData data;
         QList<QUrl> urls;

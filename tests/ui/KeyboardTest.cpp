@@ -42,8 +42,9 @@ TEST(Keyboard, TabShowsTheCursorOnTheLastMoveAndArrowsStopAtTheEdges) {
         std::vector<Qt::Key> keys;
         int16_t row, col;
     };
-    for (const Case& c : {Case{std::vector<K>(5, K::Key_Up), 1, 5}, Case{{K::Key_Home, K::Key_Left}, 1, 1},
-                          Case{{K::Key_End, K::Key_Right}, 1, 8}, Case{std::vector<K>(9, K::Key_Down), 8, 8}}) {
+    for (const Case& c :
+         {Case{std::vector<K>(5, K::Key_Up), 1, 5}, Case{{K::Key_Home, K::Key_Left}, 1, 1},
+          Case{{K::Key_End, K::Key_Right}, 1, 8}, Case{std::vector<K>(9, K::Key_Down), 8, 8}}) {
         Press(c.keys);
         EXPECT_TRUE(CursorAt(*w, c.row, c.col)) << c.row << "," << c.col;
     }
@@ -61,7 +62,10 @@ TEST(Keyboard, EnterAndSpaceDoWhatAReleaseOnTheCursorCellDoes) {
     };
     for (const Case& c : {Case{{K::Key_Space}, kStart, "提示：所选方格不能落子", 5, 5},
                           Case{{K::Key_Up, K::Key_Up, K::Key_Left, K::Key_Return},
-                               std::string(kStart) + "BD3 WC3 ", "提示：轮你走棋，你执黑棋", 3, 3}}) {
+                               std::string(kStart) + "BD3 WC3 ",
+                               "提示：轮你走棋，你执黑棋",
+                               3,
+                               3}}) {
         TestWindow w;
         Activate(w);
         Press(c.keys);
