@@ -37,12 +37,11 @@ def main():
     bus = start("dbus-daemon", "--session", "--nofork", "--print-address=1", stdout=subprocess.PIPE)
     env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
     start("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
-    def a11y_bus():
-        return connect(env["DBUS_SESSION_BUS_ADDRESS"]).call_sync(
-            "org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None, None,
-            Gio.DBusCallFlags.NO_AUTO_START, 2000, None).unpack()[0]
-    start("/usr/libexec/at-spi2-registryd", env=dict(env, AT_SPI_BUS_ADDRESS=wait_for("the bus", a11y_bus)))
-    a11y = connect(a11y_bus())
+    address = wait_for("the accessibility bus", lambda: connect(env["DBUS_SESSION_BUS_ADDRESS"]).call_sync(
+        "org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None, None,
+        Gio.DBusCallFlags.NO_AUTO_START, 2000, None).unpack()[0])
+    start("/usr/libexec/at-spi2-registryd", env=dict(env, AT_SPI_BUS_ADDRESS=address))
+    a11y = connect(address)
     start(sys.argv[1], env=dict(env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
 
     def call(node, method, args=None, iface="org.a11y.atspi.Accessible"):
