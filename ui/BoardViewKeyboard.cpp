@@ -80,7 +80,14 @@ void BoardView::focusInEvent(QFocusEvent* event) {
         bKeyboardInUse_ = false;
     }
     ShowCursor();
-    AnnounceBoardCursor(this);
+    // Qt announces the board itself once this handler returns; the cell follows it, so that
+    // a screen reader ends on the cell.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus()) AnnounceBoardCursor(this);
+        },
+        Qt::QueuedConnection);
     QWidget::focusInEvent(event);
 }
 
