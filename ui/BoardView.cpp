@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "BoardPainter.h"
+#include "BoardAccessible.h"
+#include "BoardCursor.h"
 #include "Game.h"
 #include "Twips.h"
 
@@ -34,6 +36,9 @@ BoardView::BoardView(const BoardGrid& board, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     shpCurrent_->setObjectName("shpCurrent");
     shpCurrent_->setGeometry(Px(480), Px(2280), Px(615), Px(600));
+    cursor_ = new BoardCursor(this);
+    setFocusPolicy(Qt::StrongFocus);
+    InstallBoardAccessibility();
 }
 
 void BoardView::SetReleaseHandler(std::function<void(int16_t, int16_t)> handler) {
@@ -62,6 +67,7 @@ void BoardView::DrawDisc(char letter, int16_t row, int16_t col) {
 }
 
 void BoardView::MarkLastMove(int16_t row, int16_t col) {
+    FollowLastMove(row, col);
     shpCurrent_->setGeometry(
         BoardPainter::FrameRect(rect(), Side(), row, col, BoardPainter::FrameWidth(rect())));
     shpCurrent_->raise();

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 
+class BoardCursor;
 class BoardGrid;
 class QLabel;
 
@@ -31,14 +32,38 @@ public:
     QWidget* Marker() const { return shpCurrent_; }
     QRect CellRect(int16_t row, int16_t col) const;  // in pixels of this widget
 
+    // ---- Keyboard play and screen readers --------------------------------------------
+    const BoardGrid& Grid() const { return board_; }
+    int16_t Side() const;
+    int16_t CursorRow() const { return cursorRow_; }
+    int16_t CursorCol() const { return cursorCol_; }
+    int16_t LastMoveRow() const { return lastRow_; }
+    int16_t LastMoveCol() const { return lastCol_; }
+    QWidget* Cursor() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    int16_t Side() const;
+    void FollowLastMove(int16_t row, int16_t col);
+    void MoveCursor(int row, int col);
+    void ShowCursor();
 
     const BoardGrid& board_;
     QWidget* shpCurrent_;
     std::function<void(int16_t, int16_t)> onRelease_;
+
+    BoardCursor* cursor_ = nullptr;
+    int16_t cursorRow_ = 1;
+    int16_t cursorCol_ = 1;
+    int16_t lastRow_ = 0;
+    int16_t lastCol_ = 0;
+    // The cursor shows only to someone using the keyboard: focus came by Tab, or a key was
+    // pressed here. A mouse press takes it away again.
+    bool bKeyboardInUse_ = false;
 };

@@ -47,6 +47,7 @@ frmMain::frmMain(std::unique_ptr<Dialogs> dialogs)
     setObjectName("frmMain");
     setWindowTitle(kApplicationTitle);
     setWindowIcon(QuorvaneIcon());
+    setAcceptDrops(true);
     CreateControls();
     CreateMenus();
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());

@@ -87,6 +87,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A record file dropped on the window opens as the command line opens it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // GameHost

@@ -1,0 +1,97 @@
+// Keyboard play on the board: a cell cursor moved by the arrow keys, Home and End, and Enter
+// or Space taking the path of a mouse release on the cursor cell.
+#include <QKeyEvent>
+#include <algorithm>
+
+#include "BoardAccessible.h"
+#include "BoardCursor.h"
+#include "BoardView.h"
+
+QWidget* BoardView::Cursor() const { return cursor_; }
+
+void BoardView::FollowLastMove(int16_t row, int16_t col) {
+    lastRow_ = row;
+    lastCol_ = col;
+    MoveCursor(row, col);
+}
+
+void BoardView::MoveCursor(int row, int col) {
+    cursorRow_ = static_cast<int16_t>(std::clamp(row, 1, static_cast<int>(Side())));
+    cursorCol_ = static_cast<int16_t>(std::clamp(col, 1, static_cast<int>(Side())));
+    cursor_->setGeometry(CellRect(cursorRow_, cursorCol_));
+    cursor_->raise();
+    if (hasFocus()) {
+        AnnounceBoardCursor(this);
+    }
+}
+
+void BoardView::ShowCursor() { cursor_->setVisible(hasFocus() && bKeyboardInUse_); }
+
+void BoardView::keyPressEvent(QKeyEvent* event) {
+    const int row = cursorRow_;
+    const int col = cursorCol_;
+    switch (event->key()) {
+        case Qt::Key_Up:
+            MoveCursor(row - 1, col);
+            break;
+        case Qt::Key_Down:
+            MoveCursor(row + 1, col);
+            break;
+        case Qt::Key_Left:
+            MoveCursor(row, col - 1);
+            break;
+        case Qt::Key_Right:
+            MoveCursor(row, col + 1);
+            break;
+        case Qt::Key_Home:
+            MoveCursor(row, 1);
+            break;
+        case Qt::Key_End:
+            MoveCursor(row, Side());
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            bKeyboardInUse_ = true;
+            ShowCursor();
+            // The same hand-over as a release on this cell, replay mode included.
+            if (onRelease_) {
+                onRelease_(cursorRow_, cursorCol_);
+            }
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+    }
+    bKeyboardInUse_ = true;
+    ShowCursor();
+}
+
+void BoardView::mousePressEvent(QMouseEvent* event) {
+    bKeyboardInUse_ = false;
+    ShowCursor();
+    QWidget::mousePressEvent(event);
+}
+
+void BoardView::focusInEvent(QFocusEvent* event) {
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+        bKeyboardInUse_ = true;
+    } else if (event->reason() == Qt::MouseFocusReason) {
+        bKeyboardInUse_ = false;
+    }
+    ShowCursor();
+    // Qt announces the board itself once this handler returns; the cell follows it, so that
+    // a screen reader ends on the cell.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus()) AnnounceBoardCursor(this);
+        },
+        Qt::QueuedConnection);
+    QWidget::focusInEvent(event);
+}
+
+void BoardView::focusOutEvent(QFocusEvent* event) {
+    ShowCursor();
+    QWidget::focusOutEvent(event);
+}
