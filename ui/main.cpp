@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QMessageLogContext>
 #include <string>
 #include <vector>
 
@@ -8,23 +7,7 @@
 #include "CommandLine.h"
 #include "frmMain.h"
 
-namespace {
-
-QtMessageHandler previousHandler = nullptr;
-
-// Without a sound device Qt Multimedia reports it on every start; the game is silent then
-// by design, so those two lines are noise.
-void DropNoSoundWarnings(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (text.contains("pa_context_connect() failed") || text.contains("No audio device detected")) {
-        return;
-    }
-    previousHandler(type, context, text);
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
-    previousHandler = qInstallMessageHandler(DropNoSoundWarnings);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quorvane");
     QApplication::setApplicationVersion("3.0.0");
