@@ -12,8 +12,8 @@
 
 #include "MoveSound.h"
 #include "SoundServer.h"
-#include "UiTestSupport.h"
-#include "modWait.h"
+#include "BoardView.h"
+#include "frmMain.h"
 
 namespace {
 
@@ -38,12 +38,12 @@ QByteArray StandardErrorOf(const std::function<void()>& action) {
 
 // A new game, a pause, the player's move at D3 and the computer's reply after its real pause.
 void PlayOneMove(bool soundOn) {
-    TestWindow w;
-    w->SetWaitRoutine(modWait::WaitMilliseconds);
+    frmMain w;
+    w.show();
     QTest::qWait(1500);
-    w->mnuSound->setChecked(soundOn);
-    w.ClickCell(3, 4);
-    const std::string record = w.Record();  // the set-up, the move and the reply
+    w.mnuSound->setChecked(soundOn);
+    QTest::mouseClick(w.board(), Qt::LeftButton, {}, w.board()->CellRect(3, 4).center());
+    const std::string record = w.RecordText();  // the set-up, the move and the reply
     EXPECT_EQ(std::count(record.begin(), record.end(), ' '), 7) << record;
     QTest::qWait(500);  // the reply's click plays out before the window goes
 }
@@ -63,7 +63,9 @@ TEST_F(Sound, HeardAtSetUpAtTheMoveAndAtTheReplyUnlessSwitchedOff) {
 
 TEST_F(Sound, SilentAndQuietWithoutAReadableFileOrAServer) {
     const QString garbage = server.Folder() + "/garbage.wav";
-    ASSERT_TRUE(WriteFile(garbage, "RIFF not really a wave"));
+    QFile file(garbage);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("RIFF not really a wave") > 0);
+    file.close();
     const QByteArray errors = StandardErrorOf([&] {
         for (const QString& path : {server.Folder() + "/missing.wav", garbage}) {
             MoveSound sound(nullptr);
