@@ -107,7 +107,6 @@ void PulsePlayer::StartStream() {
     pa_proplist* props = ApplicationProperties();
     // An event sound: the mixer applies its system-sounds volume to it.
     pa_proplist_sets(props, PA_PROP_MEDIA_ROLE, "event");
-    pa_proplist_sets(props, PA_PROP_EVENT_ID, "move");
     stream_ = pa_stream_new_with_proplist(context_, "Move", &spec, nullptr, props);
     pa_proplist_free(props);
     if (stream_ == nullptr) {
