@@ -26,11 +26,7 @@ PulsePlayer::~PulsePlayer() {
     }
     pa_threaded_mainloop_stop(loop_);
     StopStream();
-    if (context_ != nullptr) {
-        pa_context_set_state_callback(context_, nullptr, nullptr);
-        pa_context_disconnect(context_);
-        pa_context_unref(context_);
-    }
+    DropContext();
     pa_threaded_mainloop_free(loop_);
 }
 
@@ -72,12 +68,18 @@ void PulsePlayer::Kick(void* self) {
     }  // else still connecting: ContextChanged starts the clip when ready
 }
 
-void PulsePlayer::Connect() {
-    if (context_ != nullptr) {
-        pa_context_set_state_callback(context_, nullptr, nullptr);
-        pa_context_disconnect(context_);
-        pa_context_unref(context_);
+void PulsePlayer::DropContext() {
+    if (context_ == nullptr) {
+        return;
     }
+    pa_context_set_state_callback(context_, nullptr, nullptr);
+    pa_context_disconnect(context_);
+    pa_context_unref(context_);
+    context_ = nullptr;
+}
+
+void PulsePlayer::Connect() {
+    DropContext();
     pa_proplist* props = ApplicationProperties();
     context_ = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(loop_), "Quorvane",
                                             props);

@@ -37,6 +37,7 @@ private:
     static void StreamWritable(pa_stream* stream, size_t bytes, void* self);
     static void StreamDrained(pa_stream* stream, int success, void* self);
     void Connect();
+    void DropContext();
     void StartStream();
     void StopStream();
 
