@@ -2,6 +2,7 @@
 // null sink in its own runtime folder and records that sink's monitor.
 #include <gtest/gtest.h>
 #include <sndfile.h>
+#include <sys/prctl.h>
 
 #include <QAction>
 #include <QFileInfo>
@@ -9,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
+#include <csignal>
 
 #include "BoardView.h"
 #include "MoveSound.h"
@@ -40,6 +42,8 @@ protected:
     }
     void Start() {
         server.setProcessEnvironment(Environment());
+        // A crashed test must not leave its server (and the recorder tied to it) running.
+        server.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
         server.start("pulseaudio", {"-n", "--daemonize=no", "--exit-idle-time=-1", "-L",
                                     "module-null-sink sink_name=nul", "-L",
                                     "module-native-protocol-unix", "-L", "module-always-sink"});
