@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QMessageLogContext>
 #include <string>
 #include <vector>
 
@@ -11,28 +10,14 @@
 #include "InfoOptions.h"
 #include "frmMain.h"
 
-namespace {
-
-QtMessageHandler previousHandler = nullptr;
-
-// Without a sound device Qt Multimedia reports it on every start; the game is silent then
-// by design, so those two lines are noise.
-void DropNoSoundWarnings(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (text.contains("pa_context_connect() failed") || text.contains("No audio device detected")) {
-        return;
-    }
-    previousHandler(type, context, text);
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
     if (AnswerInfoOption(argc, argv)) return 0;
-    previousHandler = qInstallMessageHandler(DropNoSoundWarnings);
     QApplication app(argc, argv);
     QuitSignals::Install(Quit::QuitRoutine);
     QApplication::setApplicationName("Quorvane");
     QApplication::setApplicationVersion("3.0.0");
+    // Lets Wayland compositors match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("invalid.quorvane.Quorvane"));
     QApplication::setWindowIcon(QuorvaneIcon());
     InstallChineseTranslation(app);
 
