@@ -56,6 +56,9 @@ frmMain::frmMain(std::unique_ptr<Dialogs> dialogs)
     game_.iBoardSize = 8;
     InitializeBoard(8);
     InitializeSetting();
+    // The board is in the tab chain for keyboard play, but the window still opens with the
+    // focus on the first-mover choice, so keys pressed at start do what they always did.
+    optHuman->setFocus();
 }
 
 frmMain::~frmMain() = default;

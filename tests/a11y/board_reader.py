@@ -66,10 +66,10 @@ def main():
         return names[0] if len(names) == 1 else None
     window = subprocess.check_output(["xdotool", "search", "--sync", "--onlyvisible", "--name", "Quorvane"], env=env)
     subprocess.check_call(["xdotool", "windowfocus", "--sync", window.split()[0]], env=env)
-    for keys, expected in [([], "E5 白棋"), (["Up", "Left"], "D4 白棋"), (["Home"], "A4 空"),
+    for keys, expected in [(["shift+Tab"], "E5 白棋"), (["Up", "Left"], "D4 白棋"), (["Home"], "A4 空"),
                            (["End", "Up", "Left", "Left", "Left", "Left"], "D3 空"),
                            (["Return"], "C3 白棋")]:  # the cursor follows the computer's reply
-        subprocess.check_call(["xdotool", "key"] + keys if keys else ["true"], env=env)
+        subprocess.check_call(["xdotool", "key"] + keys, env=env)
         wait_for(expected, lambda: focused() == expected, 10)
     assert (get(cells[2 * 8 + 2], "Description"), name(3, 4)) == ("最后落子", "D3 黑棋")
     status = find(root, "label", "提示：")  # status line 0

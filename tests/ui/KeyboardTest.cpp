@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,11 +15,14 @@ namespace {
 constexpr const char* kStart = "Size8 BE4 WD4 BD5 WE5 ";
 using K = Qt::Key;
 
-// Keys reach only the active window; its first control, the board, then has the focus.
-void Activate(TestWindow& w) {
+// Keys reach only the active window, which opens with the focus on the first-mover choice;
+// Backtab from there reaches the board.
+void Activate(TestWindow& w, bool tabToBoard = true) {
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get()));
-    ASSERT_TRUE(w->board()->hasFocus());
+    ASSERT_TRUE(w->optHuman->hasFocus());
+    if (tabToBoard) QTest::keyClick(w->optHuman, Qt::Key_Backtab);
+    ASSERT_EQ(w->board()->hasFocus(), tabToBoard);
 }
 
 void Press(const std::vector<Qt::Key>& keys) {
@@ -95,7 +99,7 @@ TEST(Keyboard, EnterWithoutALegalMovePassesAndDoesNothingInReplay) {
 
 TEST(Keyboard, AMouseUserNeverSeesTheCursor) {
     TestWindow w;
-    Activate(w);
+    Activate(w, false);
     const QImage untouched = w->board()->grab().toImage();
     w->txtRecord->setFocus();
     w.ClickCell(4, 4);  // occupied: only a hint
