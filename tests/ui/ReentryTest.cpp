@@ -2,35 +2,17 @@
 // each, the board, the counts, the record text and the drawn board must agree.
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QApplication>
-#include <QDialog>
 #include <QFile>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QToolButton>
 
 #include "Quit.h"
-#include "ReplayPanel.h"
 #include "UiTestSupport.h"
 
 namespace {
 
 constexpr const char* kStart = "Size8 BE4 WD4 BD5 WE5 ";
-
-// Presses OK on the About box as soon as it is shown.
-void CloseAboutBoxWhenShown() {
-    QTimer::singleShot(10, [] {
-        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (box == nullptr) {
-            CloseAboutBoxWhenShown();
-            return;
-        }
-        box->findChild<QPushButton*>("cmdOK")->click();
-    });
-}
 
 struct Interruption {
     const char* name;
@@ -62,8 +44,6 @@ std::vector<Interruption> Interruptions() {
              EXPECT_EQ(w->game().iBoardSize, 10);
              EXPECT_EQ(w.Record(), "Size10 BF5 WE5 BE6 WF6 ");
          }},
-        {"level", [](TestWindow& w, QTemporaryDir&) { w->mnuSkill_Click(4); },
-         [](TestWindow& w, QTemporaryDir&) { EXPECT_EQ(w->game().iSkill, 400); }},
         {"open a valid record",
          [](TestWindow& w, QTemporaryDir& dir) {
              ASSERT_TRUE(WriteFile(dir.filePath("six.zvr"), "Size6 BD3 WC3 BC4 WD4 \r\n"));
@@ -96,12 +76,6 @@ std::vector<Interruption> Interruptions() {
              // The save holds the record as it stood then, a prefix of the record now.
              EXPECT_EQ(w.Record().rfind(saved.chopped(2).toStdString(), 0), 0u);
          }},
-        {"About box",
-         [](TestWindow& w, QTemporaryDir&) {
-             CloseAboutBoxWhenShown();
-             w->mnuAbout_Click();
-         },
-         [](TestWindow&, QTemporaryDir&) {}},
     };
 }
 

@@ -19,7 +19,7 @@ class FakeDialogs final : public Dialogs {
         std::deque<QString> openPaths;
         std::deque<QString> savePaths;
         std::deque<bool> yesNo;
-        std::vector<QString> messages;                 // every Inform and AskYesNo text, in order
+        QStringList messages;                          // every Inform and AskYesNo text, in order
         std::function<void(const QString&)> onInform;  // runs inside the "modal" box
     };
 
