@@ -1,7 +1,6 @@
 // The end-to-end tests' eyes and second opinion: reads the board off the screen of the X
 // server in DISPLAY, and says with the referee what the board should show.
 //   e2e_tool board N      "X Y SIDE" of the board on the screen, then its N by N cells
-//   e2e_tool start N      the starting position of side N
 //   e2e_tool replay FILE  the position the record in FILE ends in
 // Positions are rows of B, W and . joined by '/'.
 #include <QGuiApplication>
@@ -59,10 +58,6 @@ int Board(int argc, char** argv, int n) {
 int main(int argc, char** argv) {
     const std::string command = argc == 3 ? argv[1] : "";
     if (command == "board") return Board(argc, argv, std::stoi(argv[2]));
-    if (command == "start") {
-        std::cout << Position::Start(std::stoi(argv[2])).Text() << "\n";
-        return 0;
-    }
     if (command == "replay") {
         std::stringstream text;
         text << std::ifstream(argv[2]).rdbuf();
@@ -71,6 +66,6 @@ int main(int argc, char** argv) {
         std::cout << result->position.Text() << "\n";
         return 0;
     }
-    std::cerr << "usage: e2e_tool board N | start N | replay FILE\n";
+    std::cerr << "usage: e2e_tool board N | replay FILE\n";
     return 2;
 }

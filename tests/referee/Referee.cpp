@@ -33,7 +33,7 @@ std::string Position::Text() const {
 
 std::string Position::Grid() const {
     std::string text;
-    for (const std::string& row : rows_) text += "  " + row + "\n";
+    for (const std::string& row : rows_) text += row + "\n";
     return text;
 }
 
@@ -110,8 +110,7 @@ std::optional<ReplayResult> ReplayRecord(const std::string& recordText) {
 
     ReplayResult result{Position::Start(size), 0, ""};
     std::string token;
-    for (int skipped = 0; skipped < 4 && in >> token; ++skipped) {
-    }
+    for (int skipped = 0; skipped < 4; ++skipped) in >> token;
     for (int index = 5; index <= size * size && in >> token; ++index) {
         const std::optional<Move> move = ParseMoveToken(token);
         const std::optional<Position> next =

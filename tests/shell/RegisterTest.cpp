@@ -53,11 +53,4 @@ TEST_F(RegisterFileType, UnwritableDataHomeWritesNothingAndDoesNotCrash) {
     ExpectNothingWritten();
 }
 
-TEST(RegisterNames, ExecutablePathPutsOneSlashBetweenFolderAndName) {
-    for (const auto& [folder, path] :
-         {std::pair{"/usr/games", "/usr/games/quorvane"},
-          std::pair{"/usr/games/", "/usr/games/quorvane"}, std::pair{"/", "/quorvane"}})
-        EXPECT_EQ(modRegister::ExecutablePath(folder, "quorvane"), path) << folder;
-}
-
 }  // namespace
