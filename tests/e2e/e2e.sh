@@ -64,6 +64,10 @@ open-fast-forward)  # "/open" and a path with spaces, then Fast forward to the r
     xdotool mousemove $((X + 451)) $((Y + 16)) click 1  # the Bottom button
     wait_board 8 "$("$E2E_TOOL" replay "$record")" ;;
 quit-and-reopen)  # Quit from the menu, then a 6 by 6 record opened by the desktop
+    # From a folder and under a name that the registered command must quote.
+    mkdir "$work/my games"
+    cp "$QUORVANE" "$work/my games/quor\`\$vane"
+    QUORVANE="$work/my games/quor\`\$vane"
     start_game
     wait_board 8 "$start8"
     xdotool windowfocus --sync "$(xdotool search --sync --onlyvisible --pid "$game" --name '^Quorvane$')"
@@ -75,14 +79,15 @@ quit-and-reopen)  # Quit from the menu, then a 6 by 6 record opened by the deskt
     xdotool key q
     wait_exit "$game"
     mkdir "$work/my records"
-    printf 'Size6 BD3 WC3 BC4 WD4 \r\n' >"$work/my records/Six by six.zvr"
+    record="$work/my records/it's a \$game & more.zvr"
+    printf 'Size6 BD3 WC3 BC4 WD4 \r\n' >"$record"
     # The program refreshes the desktop's databases in the background as it quits.
     for _ in $(seq 100); do
-        gio info -a standard::content-type "$work/my records/Six by six.zvr" | grep -q zorvel &&
+        gio info -a standard::content-type "$record" | grep -q zorvel &&
             gio mime application/x-zorvel-record | grep -q '^Default.*quorvane' && break
         sleep 0.1
     done
-    gio open "$work/my records/Six by six.zvr"
+    gio open "$record"
     pids+=("$(xdotool getwindowpid "$(xdotool search --sync --onlyvisible --name '^Quorvane$')")")
     wait_board 6 ....../....../..WB../..BW../....../...... ;;
 terminate-during-wait)  # SIGTERM while the computer waits ends the game as Quit does

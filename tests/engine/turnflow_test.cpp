@@ -71,14 +71,4 @@ TEST_F(TurnFlowTest, NewGameDuringAPassBoxKeepsItsOwnState) {
     EXPECT_EQ(game.bPlayerTurn, kPlayer);
 }
 
-TEST_F(TurnFlowTest, TurnHints) {
-    for (auto [first, turn, hint] : {std::tuple{kPlayer, kPlayer, "提示：轮你走棋，你执黑棋"},
-                                     {kPlayer, kComputer, "提示：轮计算机走棋，计算机执白棋"},
-                                     {kComputer, kPlayer, "提示：轮你走棋，你执白棋"}}) {
-        game.AssignColours(first);
-        game.bPlayerTurn = turn;
-        EXPECT_EQ(TurnHintText(game), hint);
-    }
-}
-
 }  // namespace
