@@ -168,4 +168,22 @@ TEST(frmMainDemo, NewGameStopsItAndItNeverStartsForComputerFirst) {
     EXPECT_FALSE(w->demoTimer()->isActive());
 }
 
+// One empty corner whose every line holds only white discs up to the border: neither side
+// can move there, yet both have discs. Black passes, then white: the second half-move ends it.
+TEST(frmMainDemo, ADoublePassEndsTheDemoWithTheResultLine) {
+    TestWindow w;
+    Game& game = w->game();
+    for (int16_t r = 1; r <= 8; ++r) {
+        for (int16_t c = 1; c <= 8; ++c) game.sBoard(r, c) = r == 1 || c == 1 || r == c ? 'W' : 'B';
+    }
+    game.sBoard(1, 1) = '.';
+    game.SetDiscCount(kPlayer, 42);
+    game.SetDiscCount(kComputer, 21);
+    w->mnuDemo_Click();
+    w->tmrDemo_Timer();
+    EXPECT_EQ(w.script->messages, QStringList({"计算机被罚步一次", "计算机被罚步一次"}));
+    EXPECT_TRUE(w->StatusText(0).startsWith("提示：双方罚步，"));
+    EXPECT_FALSE(w->demoTimer()->isActive());
+}
+
 }  // namespace
