@@ -1,100 +1,116 @@
-// libFuzzer target: a file's bytes through the whole record-opening path of the window
-// (items, trimming, splitting, validating, the board set-up) and then every way of replaying
-// it, with the invariants of the board, the record text and the replay position checked
-// after each call. No Qt: the window is FuzzWindow.
-#include <cstddef>
-#include <cstdint>
+// libFuzzer target: a file's bytes through opening a record (items, trimming, splitting,
+// validating, the board set-up) and replaying it to the end twice, judged by the referee;
+// and through the thumbnailer's picture of the same file.
+// Each check is one call from LLVMFuzzerTestOneInput, so more paths over the same bytes are
+// one line each.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "Notation.h"
-#include "RecordOracle.h"
+#include "RecordThumbnail.h"
 #include "RecordText.h"
-#include "ReplaySession.h"
+#include "Referee.h"
+#include "Replay.h"
 
 namespace {
 
-[[noreturn]] void ParseFail(const char* what, const ParsedRecord& record) {
-    std::fprintf(stderr, "\n*** record fuzz invariant broken: %s\ntext: [%s]\n", what,
-                 record.text.c_str());
+[[noreturn]] void Fail(const char* what, const std::string& detail) {
+    std::fprintf(stderr, "\n*** record fuzz invariant broken: %s\n%s\n", what, detail.c_str());
     std::abort();
 }
 
-// The split, the header test and the token test agree with each other and with the
-// notation the program writes.
-void CheckParse(const ParsedRecord& record) {
-    const std::string& text = record.text;
-    if (!text.empty() && (text.front() == ' ' || text.back() == ' ')) {
-        ParseFail("text keeps outer spaces", record);
-    }
-    // Joined by single spaces and free of spaces themselves, the tokens are the text's split.
-    std::string joined;
-    joined.reserve(text.size());
-    for (std::size_t i = 0; i < record.tokens.size(); ++i) {
-        if (record.tokens[i].find(' ') != std::string::npos) {
-            ParseFail("a token holds a space", record);
-        }
-        if (i > 0) joined += ' ';
-        joined += record.tokens[i];
-    }
-    if (joined != text || (text.empty() != record.tokens.empty())) {
-        ParseFail("tokens are not the text cut at single spaces", record);
-    }
+// The window's share of a replay: the record box, the play timer and the message count.
+struct Window : GameHost, ReplayHost {
+    Game game{*this};
+    Replay replay{game, *this, *this};
+    std::string record;
+    bool timer = false;
+    int messages = 0;
 
-    bool valid = !record.tokens.empty();
-    if (valid) {
-        const auto side = ParseHeaderToken(record.tokens[0]);
-        valid = side.has_value();
-        if (side && (*side < kMinBoardSize || *side > kMaxBoardSize ||
-                     ParseHeaderToken(HeaderToken(*side)) != side)) {
-            ParseFail("an accepted header has a side the program cannot write", record);
-        }
-        if (record.valid && side != record.boardSize) {
-            ParseFail("boardSize is not the header's", record);
-        }
+    void RecordMove(char c, int16_t row, int16_t col) override {
+        record = AppendMove(record, c, row, col);
     }
-    for (std::size_t i = 1; valid && i < record.tokens.size(); ++i) {
-        const std::string& token = record.tokens[i];
-        valid = IsValidMoveToken(token);
-        if (!valid) break;
-        const RecordedMove move = DecodeMoveToken(token);
-        if ((move.side != kBlack && move.side != kWhite) || move.row < 1 ||
-            move.row > kMaxBoardSize || move.col < 1 || move.col > kMaxBoardSize) {
-            ParseFail("an accepted token decodes off the notation's board", record);
-        }
-        const std::string canonical = MoveToken(move.side, move.row, move.col);
-        if (!IsValidMoveToken(canonical) || DecodeMoveToken(canonical).row != move.row) {
-            ParseFail("an accepted token does not survive being written again", record);
-        }
+    void ShowMessage(const std::string&) override { ++messages; }
+    void DrawDisc(char, int16_t, int16_t) override {}
+    void MarkLastMove(int16_t, int16_t) override {}
+    void RefreshStatus() override {}
+    void ShowScore(Side, int16_t) override {}
+    void SetStatusLine0(const std::string&) override {}
+    void WaitMilliseconds(int32_t) override {}
+    void SetPlayTimerEnabled(bool on) override { timer = on; }
+    void SetReplayButtonEnabled(ReplayButton, bool) override {}
+    void InitializeBoard(int16_t size) override {
+        game.iBoardSize = size;
+        record = HeaderToken(size) + " ";
+        game.SetupBoard();
     }
-    if (valid != record.valid) ParseFail("valid disagrees with the header and token tests", record);
+    // Fast forward: ticks until the replay stops the timer; far more ticks than tokens is a hang.
+    std::string FastForward() {
+        timer = true;
+        for (int ticks = 0; timer; ++ticks) {
+            if (ticks > 700) Fail("the replay never stops", record);
+            replay.Step();
+        }
+        return record + "|" + game.sBoard.ToString();
+    }
+};
+
+// The board as BoardGrid::ToString writes it.
+std::string Rows(const Position& position) {
+    std::string rows = position.Text();
+    for (char& c : rows) c = c == '/' ? '\n' : c;
+    return rows;
+}
+
+void CheckOpenAndReplay(std::string_view bytes) {
+    const ParsedRecord parsed = ParseRecordText(ReadRecordItems(bytes));
+    if (!parsed.valid) return;
+    // The opened record as the program writes records, for the referee's stricter reading.
+    std::string canonical = HeaderToken(parsed.boardSize) + " ";
+    for (std::size_t i = 1; i < parsed.tokens.size(); ++i) {
+        const RecordedMove move = DecodeMoveToken(parsed.tokens[i]);
+        canonical = AppendMove(canonical, move.side, move.row, move.col);
+    }
+    const auto judged = ReplayRecord(canonical);
+    if (!judged) Fail("the referee refuses a record the program opens", parsed.text);
+
+    Window window;
+    window.replay.Load(parsed.tokens);
+    window.InitializeBoard(parsed.boardSize);
+    const std::string first = window.FastForward();
+    const auto played = ReplayRecord(window.record);
+    if (!played || !played->error.empty() || played->moves != judged->moves ||
+        played->position != judged->position)
+        Fail("the replay differs from the referee's", canonical + "\nreplayed: " + window.record);
+    if (window.game.sBoard.ToString() != Rows(played->position))
+        Fail("the board is not what the record text replays to", window.record);
+    if (window.messages != (judged->error.empty() ? 0 : 1))
+        Fail("a record error was shown wrongly or not at all", canonical);
+    if (window.game.iDiscCount[kTrue] != 2 || window.game.iDiscCount[kFalse] != 2)
+        Fail("replay changed the counts", window.record);
+    window.replay.BackToStart();
+    if (window.FastForward() != first) Fail("a second replay ended elsewhere", window.record);
+}
+
+// A picture exactly when Open accepts the file, and always of the size asked for.
+void CheckThumbnail(std::string_view bytes) {
+    constexpr int kSize = 32;
+    const bool opens = ParseRecordText(ReadRecordItems(bytes)).valid;
+    const std::optional<QImage> picture = RenderRecordThumbnail(bytes, kSize);
+    if (picture.has_value() != opens)
+        Fail(opens ? "no thumbnail for a record that opens" : "a thumbnail for an invalid record",
+             std::string(bytes.substr(0, 300)));
+    if (picture && (picture->width() != kSize || picture->height() != kSize))
+        Fail("a thumbnail of the wrong size", std::string(bytes.substr(0, 300)));
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const ParsedRecord record = ParseRecordText(ReadRecordItems(bytes));
-    CheckParse(record);
-
-    ReplaySession session;
-    session.Open(record);
-    if (!record.valid) return 0;
-
-    const PassResult first = session.FastForward();
-    session.BackToStart();
-    const PassResult second = session.StepThrough();
-    if (second != first) {
-        FuzzFail("a second replay after back to start ended elsewhere", session.GameState(),
-                 session.RecordText());
-    }
-    // Saved as it stands and opened again during the replay, the record replays to itself.
-    CheckSaveAndReopen(session);
-    session.BackToStart();
-    session.PressStep(3);
-    // An invalid record opened during the replay: its tokens must never reach the board.
-    session.Open(ParseRecordText(""));
+    CheckOpenAndReplay(bytes);
+    CheckThumbnail(bytes);
     return 0;
 }

@@ -13,8 +13,15 @@ build=build-fuzz
 [[ "$seconds" =~ ^[1-9][0-9]*$ ]] || { echo "FUZZ_SECONDS must be a whole number of seconds, at least 1" >&2; exit 2; }
 command -v clang++ >/dev/null || { echo "clang++ is missing: run scripts/install-deps.sh" >&2; exit 1; }
 
-cmake -S fuzz -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# Every target is compiled for coverage and the sanitizers; only what the fuzz target links
+# is built.
+# A folder configured from elsewhere (the fuzz folder alone, once) cannot be reused.
+grep -qs "^CMAKE_HOME_DIRECTORY:INTERNAL=$root\$" "$build/CMakeCache.txt" || rm -rf "$build"
+sanitizers="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DQUORVANE_BUILD_FUZZ=ON -DQUORVANE_BUILD_TESTS=OFF -DQUORVANE_BUILD_BENCH=OFF \
+    -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link $sanitizers" \
+    -DCMAKE_EXE_LINKER_FLAGS="$sanitizers" >/dev/null
 cmake --build "$build" --target record_open_fuzz
 
 work=$(mktemp -d)
@@ -22,7 +29,7 @@ trap 'rm -rf "$work"' EXIT
 mkdir "$work/corpus"
 cp tests/record/corpus/* tests/fuzz-corpus/* "$work/corpus/"
 # Crashing inputs outlive the temporary folder so they can be replayed:
-#   build-fuzz/record_open_fuzz build-fuzz/artifacts/crash-...
+#   build-fuzz/fuzz/record_open_fuzz build-fuzz/artifacts/crash-...
 artifacts="$root/$build/artifacts"
 mkdir -p "$artifacts"
 
@@ -32,7 +39,7 @@ log="$work/fuzz.log"
 status=0
 started=$SECONDS
 # A full 26 by 26 record is about 3.4 KB; 8 KB leaves room for noise around one.
-"$build/record_open_fuzz" "$work/corpus" \
+"$build/fuzz/record_open_fuzz" "$work/corpus" \
     -dict=fuzz/record.dict -max_len=8192 -timeout=1 -rss_limit_mb=2048 \
     -detect_leaks=1 -max_total_time="$seconds" -print_final_stats=1 \
     -artifact_prefix="$artifacts/" >"$log" 2>&1 || status=$?
@@ -45,7 +52,7 @@ fi
 if [ "$status" -ne 0 ]; then
     cp "$log" "$artifacts/fuzz.log"
     # From the first report on: the broken invariant or the sanitizer's finding, the input.
-    first=$(grep -nE 'invariant broken|ERROR: |runtime error:' "$log" | head -1 | cut -d: -f1)
+    first=$(grep -nE 'invariant broken|ERROR: |runtime error:' "$log" | head -1 | cut -d: -f1 || true)
     tail -n +"${first:-1}" "$log" | head -n 150 >&2
     echo "fuzz: FAILED (exit $status); the input and the full log are in $artifacts" >&2
 else

@@ -57,12 +57,11 @@ class EngineTest : public ::testing::Test, public GameHost {
     }
     // Rows joined by '\n' (B, W, .), the player (black) to move.
     void LoadBoard(const std::string& rows) {
-        game.iBoardSize = static_cast<int16_t>(rows.find('\n'));
+        const auto n = static_cast<int16_t>(rows.find('\n'));
+        game.iBoardSize = n;
         game.CreateBoard();
-        for (int16_t row = 1; row <= game.iBoardSize; ++row) {
-            for (int16_t col = 1; col <= game.iBoardSize; ++col)
-                game.sBoard(row, col) = rows[(row - 1) * (game.iBoardSize + 1) + col - 1];
-        }
+        for (int16_t i = 0; i < n * n; ++i)
+            game.sBoard(int16_t(i / n + 1), int16_t(i % n + 1)) = rows[i / n * (n + 1) + i % n];
         game.SetDiscCount(kPlayer, CountLetter(game, kBlack));
         game.SetDiscCount(kComputer, CountLetter(game, kWhite));
         game.ResetTurnCounters();
@@ -76,11 +75,10 @@ class EngineTest : public ::testing::Test, public GameHost {
     std::function<void()> onWait, onMessage;
 
   private:
-    static std::string Text(char c) { return std::string(1, c); }
-    static std::string Text(int value) { return std::to_string(value); }
     template <class... Parts>
     void Log(std::string line, Parts... parts) {
-        ((line += " " + Text(parts)), ...);
+        ((line += " " + (std::is_same_v<Parts, char> ? std::string(1, char(parts))
+                                                      : std::to_string(int(parts)))), ...);
         calls.push_back(line);
     }
     void Run(std::function<void()>& action, const std::string& line) {

@@ -71,18 +71,4 @@ TEST_F(TurnFlowTest, NewGameDuringAPassBoxKeepsItsOwnState) {
     EXPECT_EQ(game.bPlayerTurn, kPlayer);
 }
 
-TEST_F(TurnFlowTest, StatusTexts) {
-    EXPECT_EQ(ScoreText(kPlayer, 2), "玩家得分：2");
-    EXPECT_EQ(ScoreText(kComputer, 676), "计算机得分：676");
-    EXPECT_EQ(MoveNumberText(672), "轮次：672");
-    for (auto [first, turn, hint] : {std::tuple{kPlayer, kPlayer, "提示：轮你走棋，你执黑棋"},
-                                     {kPlayer, kComputer, "提示：轮计算机走棋，计算机执白棋"},
-                                     {kComputer, kComputer, "提示：轮计算机走棋，计算机执黑棋"},
-                                     {kComputer, kPlayer, "提示：轮你走棋，你执白棋"}}) {
-        game.AssignColours(first);
-        game.bPlayerTurn = turn;
-        EXPECT_EQ(TurnHintText(game), hint);
-    }
-}
-
 }  // namespace

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
 #include "Notation.h"
 #include "RecordText.h"
 
@@ -7,9 +11,13 @@ namespace {
 
 using Tokens = std::vector<std::string>;
 
-TEST(Notation, ValidAndInvalidTokens) {
-    for (const char* token : {"BE4", "WZ26", "BA07", "BA+7", "BA7."})
-        EXPECT_TRUE(IsValidMoveToken(token)) << token;
+TEST(Notation, TokensAndHeadersReadAndWritten) {
+    for (auto [token, written] : {std::pair{"BE4", "BE4"}, {"WZ26", "WZ26"}, {"BA07", "BA7"},
+                                  {"BA+7", "BA7"}, {"BA7.", "BA7"}}) {
+        ASSERT_TRUE(IsValidMoveToken(token)) << token;
+        const RecordedMove move = DecodeMoveToken(token);
+        EXPECT_EQ(MoveToken(move.side, move.row, move.col), written) << token;
+    }
     for (const char* token :
          {"be4", "Bd4", "XE4", "BE0", "BE27", "B4E", "BE", "BE100", "BE4x", "", "BE+", "BE-4"})
         EXPECT_FALSE(IsValidMoveToken(token)) << '"' << token << '"';
@@ -19,25 +27,11 @@ TEST(Notation, ValidAndInvalidTokens) {
     for (const char* header : {"size8", "SIZE8", "Size", "Size2", "Size27", "Size100", "Sz8",
                                "Size8x", "Size-8", "Size 8"})
         EXPECT_FALSE(ParseHeaderToken(header).has_value()) << '"' << header << '"';
-}
-
-TEST(Notation, TokensWrittenAndDecoded) {
     EXPECT_EQ(AppendMove(HeaderToken(26) + " ", 'W', 26, 26), "Size26 WZ26 ");
     EXPECT_EQ(MoveToken('B', 10, 1), "BA10");
-    for (auto [token, written] : {std::pair{"BE4", "BE4"}, {"WZ26", "WZ26"}, {"BA07", "BA7"}}) {
-        const RecordedMove move = DecodeMoveToken(token);
-        EXPECT_EQ(MoveToken(move.side, move.row, move.col), written) << token;
-    }
-    for (const char* token : {"BA+7", "BA7."}) EXPECT_EQ(DecodeMoveToken(token).row, 7) << token;
 }
 
-TEST(Notation, SplitsAtEverySingleSpace) {
-    EXPECT_EQ(SplitRecord(" Size8 BE4  WD4 "), (Tokens{"Size8", "BE4", "", "WD4"}));
-    EXPECT_EQ(SplitRecord("   "), Tokens{});
-    EXPECT_EQ(SplitRecord("Size8\tBE4\r\n"), Tokens{"Size8\tBE4\r\n"});
-}
-
-TEST(RecordText, ReadsItemsAcrossQuotesCommasAndLineEnds) {
+TEST(RecordText, ReadsItemsSplitsAndParses) {
     for (auto [bytes, items] : {std::pair<std::string, std::string>{"Size8 BE4 \r\n", "Size8 BE4 "},
                                 {"Size8 BE4", "Size8 BE4"},  // the last line without its line end
                                 {"Size8 BE4,xyz\r\n", "Size8 BE4xyz"},
@@ -47,14 +41,27 @@ TEST(RecordText, ReadsItemsAcrossQuotesCommasAndLineEnds) {
                                 {"\"Size8 BE4\r\n", "Size8 BE4\r\n"}}) {
         EXPECT_EQ(ReadRecordItems(bytes), items) << bytes;
     }
-}
-
-TEST(RecordText, ParsesRecordsAndKeepsTheTextOfInvalidOnes) {
+    EXPECT_EQ(SplitRecord(" Size8 BE4  WD4 "), (Tokens{"Size8", "BE4", "", "WD4"}));
+    EXPECT_EQ(SplitRecord("   "), Tokens{});
+    EXPECT_EQ(SplitRecord("Size8\tBE4\r\n"), Tokens{"Size8\tBE4\r\n"});
     EXPECT_EQ(ParseRecordText("Size+9 BA07 WA+7 BA7. BZ26").boardSize, 9);
-    EXPECT_FALSE(ParseRecordText("Size8 BE4  WD4").valid);
     const ParsedRecord record = ParseRecordText(" size8 BE4 ");
     EXPECT_FALSE(record.valid);
     EXPECT_EQ(InvalidRecordDisplay(record.text), "size8 BE4\r\n(Invalid)");
+}
+
+// Every sample named invalid-* is refused and every other one accepted.
+TEST(RecordText, CorpusFilesAreValidOrInvalidByName) {
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(QUORVANE_RECORD_CORPUS)) {
+        std::ostringstream bytes;
+        bytes << std::ifstream(entry.path(), std::ios::binary).rdbuf();
+        const std::string name = entry.path().filename().string();
+        const ParsedRecord record = ParseRecordText(ReadRecordItems(bytes.str()));
+        EXPECT_EQ(record.valid, !name.starts_with("invalid-")) << name << ": " << record.text;
+        ++files;
+    }
+    EXPECT_GE(files, 10);
 }
 
 }  // namespace

@@ -24,9 +24,7 @@ TEST(HelpContents, OpensReadmeFromTheProgramFolderWhichBecomesCurrent) {
     const QString before = QDir::currentPath();
     QDir::setCurrent(QDir::tempPath());
     UrlCatcher catcher;
-
     Help::ShowContents();
-
     const QString folder = QCoreApplication::applicationDirPath();
     EXPECT_EQ(catcher.opened, QList{QUrl::fromLocalFile(folder + "/readme.txt")});
     EXPECT_EQ(QDir::current().canonicalPath(), QDir(folder).canonicalPath());

@@ -34,30 +34,10 @@ TEST_F(RegisterFileType, WritesTheTypeAndTheOpenCommandForTheProgramsCurrentPlac
         20000));
 }
 
-TEST_F(RegisterFileType, RecordPathWithSpacesReachesTheProgramWhole) {
-    // A program in a folder with awkward characters, which writes down its arguments.
-    ASSERT_TRUE(QDir().mkpath(tmp.filePath("my games")));
-    const QString program = tmp.filePath("my games/quor`$vane");
-    ASSERT_TRUE(WriteExecutable(program, "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.args\"\n"));
-    const QString record = tmp.filePath("old records/it's a $game & more.zvr");
-    Register(program);
-
-    ASSERT_EQ(QProcess::execute("gio", {"launch", desktopFile, record}), 0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return ReadText(program + ".args").endsWith('\n'); }, 20000));
-    EXPECT_EQ(ReadText(program + ".args"), "/open\n" + record + "\n");
-}
-
 TEST_F(RegisterFileType, UnwritableDataHomeWritesNothingAndDoesNotCrash) {
     MakeDataHomeUnwritable();
     Register("/usr/games/quorvane");
     ExpectNothingWritten();
-}
-
-TEST(RegisterNames, ExecutablePathPutsOneSlashBetweenFolderAndName) {
-    for (const auto& [folder, path] :
-         {std::pair{"/usr/games", "/usr/games/quorvane"},
-          std::pair{"/usr/games/", "/usr/games/quorvane"}, std::pair{"/", "/quorvane"}})
-        EXPECT_EQ(modRegister::ExecutablePath(folder, "quorvane"), path) << folder;
 }
 
 }  // namespace

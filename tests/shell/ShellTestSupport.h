@@ -17,11 +17,10 @@ struct ScopedEnv {
     QByteArray old;
 };
 
-inline QByteArray ReadBytes(const QString& path) {
+inline QString ReadText(const QString& path) {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
-inline QString ReadText(const QString& path) { return QString::fromUtf8(ReadBytes(path)); }
 
 // The value of `key` in a desktop entry, as written in the file.
 inline QString DesktopValue(const QString& entry, const QString& key) {

@@ -8,32 +8,16 @@
 
 #include "modWait.h"
 
-// Generous on purpose: the machine is shared; only order and "at least the time" are promised.
-constexpr qint64 kSlack = 1500;
-
-TEST(WaitMilliseconds, LastsTheTimeAndHandlesTimersAndPostedEventsAtOnce) {
-    QElapsedTimer clock;
-    clock.start();
-    qint64 timerAt = -1, postedAt = -1;
-    QTimer::singleShot(50, [&] { timerAt = clock.elapsed(); });
-    QMetaObject::invokeMethod(
-        qApp, [&] { postedAt = clock.elapsed(); }, Qt::QueuedConnection);
-
-    modWait::WaitMilliseconds(600);
-
-    EXPECT_GE(clock.elapsed(), 600);
-    EXPECT_LT(clock.elapsed(), 600 + kSlack);
-    EXPECT_TRUE(postedAt >= 0 && postedAt < 400) << postedAt;
-    EXPECT_TRUE(timerAt >= 50 && timerAt < 400) << timerAt;
-}
-
-TEST(WaitMilliseconds, NestedWaitOrModalDialogHoldsTheOuterWaitWhichThenEndsOnTime) {
+// Only order and "at least the time" are promised; the bounds above are generous on purpose,
+// the machine is shared.
+TEST(WaitMilliseconds, HandlesEventsAtOnceAndANestedWaitOrDialogHoldsItUntilBothAreDone) {
     for (const bool dialog : {false, true}) {
-        for (const auto& [outer, inner] : {std::pair{100, 500}, std::pair{400, 50}}) {
+        for (const auto& [outer, inner] : {std::pair{600, 100}, {100, 500}}) {
             SCOPED_TRACE(::testing::Message() << "dialog " << dialog << ", outer " << outer);
             QElapsedTimer clock;
             clock.start();
-            qint64 innerDoneAt = -1;
+            qint64 postedAt = -1, innerDoneAt = -1;
+            QMetaObject::invokeMethod(qApp, [&] { postedAt = clock.elapsed(); }, Qt::QueuedConnection);
             QTimer::singleShot(20, [&, inner = inner] {
                 QDialog box;
                 QTimer::singleShot(inner, &box, &QDialog::accept);
@@ -42,17 +26,17 @@ TEST(WaitMilliseconds, NestedWaitOrModalDialogHoldsTheOuterWaitWhichThenEndsOnTi
             });
             modWait::WaitMilliseconds(outer);
             const qint64 due = std::max<qint64>(outer, innerDoneAt);
+            EXPECT_TRUE(postedAt >= 0 && postedAt < 300) << postedAt;
             EXPECT_GE(innerDoneAt, 20 + inner);
             EXPECT_GE(clock.elapsed(), due);
-            EXPECT_LT(clock.elapsed() - due, kSlack / 3);
+            EXPECT_LT(clock.elapsed() - due, 500);
         }
     }
 }
 
 TEST(WaitMilliseconds, NegativeTimeOnlyHandlesWhatIsPending) {
     bool handled = false;
-    QMetaObject::invokeMethod(
-        qApp, [&] { handled = true; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(qApp, [&] { handled = true; }, Qt::QueuedConnection);
     modWait::WaitMilliseconds(-1);  // a timer would refuse it and never end the wait
     EXPECT_TRUE(handled);
 }

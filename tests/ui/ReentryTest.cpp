@@ -2,136 +2,75 @@
 // each, the board, the counts, the record text and the drawn board must agree.
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QApplication>
-#include <QDialog>
-#include <QFile>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QToolButton>
 
 #include "Quit.h"
-#include "ReplayPanel.h"
 #include "UiTestSupport.h"
 
 namespace {
 
 constexpr const char* kStart = "Size8 BE4 WD4 BD5 WE5 ";
 
-// Presses OK on the About box as soon as it is shown.
-void CloseAboutBoxWhenShown() {
-    QTimer::singleShot(10, [] {
-        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (box == nullptr) {
-            CloseAboutBoxWhenShown();
-            return;
-        }
-        box->findChild<QPushButton*>("cmdOK")->click();
-    });
-}
-
+// What a person does while the game waits, and the record text it must leave: exactly
+// that, or beginning with it when it ends in "…".
 struct Interruption {
     const char* name;
-    std::function<void(TestWindow&, QTemporaryDir&)> act;
-    // What must hold afterwards, beyond the shared invariants.
-    std::function<void(TestWindow&, QTemporaryDir&)> check;
+    std::function<void(TestWindow&, const QString& folder)> act;
+    std::string record;
 };
 
-std::vector<Interruption> Interruptions() {
-    return {
-        {"click the board", [](TestWindow& w, QTemporaryDir&) { w.ClickCell(5, 6); },
-         [](TestWindow& w, QTemporaryDir&) { EXPECT_EQ(w->game().bPlayerTurn, kTrue); }},
-        {"new game", [](TestWindow& w, QTemporaryDir&) { w->mnuNewGame_Click(); },
-         [](TestWindow& w, QTemporaryDir&) {
-             EXPECT_EQ(w.Record(), kStart);
-             EXPECT_EQ(w->game().iMoveNumber, 0);
-         }},
-        {"computer first", [](TestWindow& w, QTemporaryDir&) { w->optComputer->setChecked(true); },
-         [](TestWindow& w, QTemporaryDir&) {
-             EXPECT_EQ(w->game().iMoveNumber, 1);
-             EXPECT_EQ(w->game().sSideLetter[kPlayer], 'W');
-         }},
-        {"board size",
-         [](TestWindow& w, QTemporaryDir&) {
-             w.script->inputs.push_back("10");
-             w->mnuSize_Click();
-         },
-         [](TestWindow& w, QTemporaryDir&) {
-             EXPECT_EQ(w->game().iBoardSize, 10);
-             EXPECT_EQ(w.Record(), "Size10 BF5 WE5 BE6 WF6 ");
-         }},
-        {"level", [](TestWindow& w, QTemporaryDir&) { w->mnuSkill_Click(4); },
-         [](TestWindow& w, QTemporaryDir&) { EXPECT_EQ(w->game().iSkill, 400); }},
-        {"open a valid record",
-         [](TestWindow& w, QTemporaryDir& dir) {
-             ASSERT_TRUE(WriteFile(dir.filePath("six.zvr"), "Size6 BD3 WC3 BC4 WD4 \r\n"));
-             w.OpenRecord(dir.filePath("six.zvr"));
-         },
-         [](TestWindow& w, QTemporaryDir&) {
-             EXPECT_TRUE(w->game().bReplayMode);
-             EXPECT_EQ(w.Record(), "Size6 BD3 WC3 BC4 WD4 ");  // no move landed on it
-             EXPECT_FALSE(w->demoTimer()->isActive());
-         }},
-        {"open an invalid record",
-         [](TestWindow& w, QTemporaryDir& dir) {
-             ASSERT_TRUE(WriteFile(dir.filePath("bad.zvr"), "Size8 BE4 XX\r\n"));
-             w.OpenRecord(dir.filePath("bad.zvr"));
-         },
-         [](TestWindow& w, QTemporaryDir&) {
-             EXPECT_FALSE(w->game().bReplayMode);
-             EXPECT_EQ(w.Record().rfind("Size8 BE4 XX\r\n(Invalid)", 0), 0u);
-         }},
-        {"save",
-         [](TestWindow& w, QTemporaryDir& dir) {
-             w.script->savePaths.push_back(dir.filePath("saved.zvr"));
-             w->mnuSave_Click();
-         },
-         [](TestWindow& w, QTemporaryDir& dir) {
-             QFile file(dir.filePath("saved.zvr"));
-             ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-             const QByteArray saved = file.readAll();
-             EXPECT_TRUE(saved.endsWith(" \r\n"));
-             // The save holds the record as it stood then, a prefix of the record now.
-             EXPECT_EQ(w.Record().rfind(saved.chopped(2).toStdString(), 0), 0u);
-         }},
-        {"About box",
-         [](TestWindow& w, QTemporaryDir&) {
-             CloseAboutBoxWhenShown();
-             w->mnuAbout_Click();
-         },
-         [](TestWindow&, QTemporaryDir&) {}},
-    };
-}
+const Interruption kInterruptions[] = {
+    {"click the board", [](TestWindow& w, const QString&) { w.ClickCell(5, 6); }, "Size8 …"},
+    {"new game", [](TestWindow& w, const QString&) { w->mnuNewGame_Click(); }, kStart},
+    {"computer first", [](TestWindow& w, const QString&) { w->optComputer->setChecked(true); },
+     std::string(kStart) + "B…"},
+    {"board size",
+     [](TestWindow& w, const QString&) {
+         w.script->inputs.push_back("10");
+         w->mnuSize_Click();
+     },
+     "Size10 BF5 WE5 BE6 WF6 "},
+    {"open a valid record",
+     [](TestWindow& w, const QString& folder) {
+         WriteFile(folder + "/six.zvr", "Size6 BD3 WC3 BC4 WD4 \r\n");
+         w.OpenRecord(folder + "/six.zvr");
+     },
+     "Size6 BD3 WC3 BC4 WD4 "},
+    {"open an invalid record",
+     [](TestWindow& w, const QString& folder) {
+         WriteFile(folder + "/bad.zvr", "Size8 BE4 XX\r\n");
+         w.OpenRecord(folder + "/bad.zvr");
+     },
+     "Size8 BE4 XX\r\n(Invalid)…"},
+};
 
-TEST(Reentry, DuringTheComputersPause) {
-    for (const Interruption& interruption : Interruptions()) {
+// After each: the record is as it must be, nothing the wait's caller did afterwards broke
+// the invariants, and a replay board is never played on by the demo.
+void RunInterruptions(const std::function<void(TestWindow&)>& startWait) {
+    for (const Interruption& interruption : kInterruptions) {
         SCOPED_TRACE(interruption.name);
         QTemporaryDir dir;
         TestWindow w;
-        w.duringNextWait = [&] { interruption.act(w, dir); };
-        w.ClickCell(3, 4);
-        interruption.check(w, dir);
+        w.duringNextWait = [&] { interruption.act(w, dir.path()); };
+        startWait(w);
+        const std::string& want = interruption.record;
+        if (want.ends_with("…"))
+            EXPECT_TRUE(w.Record().starts_with(want.substr(0, want.size() - 3))) << w.Record();
+        else
+            EXPECT_EQ(w.Record(), want);
         EXPECT_EQ(InvariantFailures(*w), "");
+        EXPECT_FALSE(w->game().bReplayMode && w->demoTimer()->isActive());
     }
 }
 
-TEST(Reentry, DuringADemoTick) {
-    for (const Interruption& interruption : Interruptions()) {
-        SCOPED_TRACE(interruption.name);
-        QTemporaryDir dir;
-        TestWindow w;
+TEST(Reentry, DuringTheComputersPauseAndADemoTick) {
+    RunInterruptions([](TestWindow& w) { w.ClickCell(3, 4); });
+    RunInterruptions([](TestWindow& w) {
         w->mnuDemo_Click();
-        w.duringNextWait = [&] { interruption.act(w, dir); };
         w->tmrDemo_Timer();
-        interruption.check(w, dir);
-        EXPECT_EQ(InvariantFailures(*w), "");
-        if (!w->demoTimer()->isActive()) continue;
-        // A demo that goes on ends each tick with the player holding black, on the move.
-        EXPECT_EQ(w->game().sSideLetter[kPlayer], 'B');
-        EXPECT_EQ(w->game().bPlayerTurn, kTrue);
-    }
+    });
 }
 
 TEST(Reentry, ATickThatFallsDueDuringATickIsSkipped) {

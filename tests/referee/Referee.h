@@ -5,11 +5,10 @@
 #include <utility>
 #include <vector>
 
-// The rules of Reversi written afresh for the end-to-end tests, so that the program's own
-// engine is checked against an independent opinion rather than against itself.
-//
-// A position is n rows of 'B', 'W' and '.', joined by '/' in its text form
-// ("......../......../...WB.../..."), which keeps it one shell word.
+// The rules of Reversi written afresh from the rule book, sharing nothing with the engine, so
+// that tests judge the program against an independent opinion rather than against itself.
+// A position is n rows of 'B', 'W' and '.'; its text form joins them with '/'
+// ("......../...WB.../..."), which keeps it one shell word.
 class Position {
   public:
     static std::optional<Position> FromText(const std::string& text);
@@ -20,7 +19,6 @@ class Position {
     int Size() const { return static_cast<int>(rows_.size()); }
     char At(int row, int col) const { return rows_[row - 1][col - 1]; }  // 1-based
     int Count(char letter) const;
-    bool Full() const { return Count('.') == 0; }
 
     // Discs the move would turn over; 0 for an occupied cell or a move that brackets none.
     int Flips(char mover, int row, int col) const;
@@ -31,12 +29,15 @@ class Position {
     bool operator==(const Position&) const = default;
 
   private:
+    // Walks from the cell towards (dr, dc); the run of opposing discs it brackets, or 0.
+    int Run(char mover, int row, int col, int dr, int dc) const;
+    bool Inside(int row, int col) const {
+        return row >= 1 && col >= 1 && row <= Size() && col <= Size();
+    }
     std::vector<std::string> rows_;
 };
 
-char Opponent(char letter);
-
-// "BE4" -> ('B', 4, 5); nothing for anything else.
+// "BE4" -> ('B', row 4, column 5); nothing for anything else.
 struct Move {
     char side;
     int row;
@@ -45,8 +46,9 @@ struct Move {
 std::optional<Move> ParseMoveToken(const std::string& token);
 std::string MoveToken(const Move& move);
 
-// Replays a record text ("Size8 BE4 WD4 BD5 WE5 BC4 ...") from its starting position, as
-// far as its side allows. The error names the first token that cannot be played.
+// Replays a record text ("Size8 BE4 WD4 BD5 WE5 BC4 ...") from its starting position. Tokens
+// 1 to 4 stand for the starting discs and tokens past n*n are never played. The error names
+// the first token that cannot be played; nothing at all when the header is no header.
 struct ReplayResult {
     Position position;
     int moves = 0;

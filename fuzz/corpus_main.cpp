@@ -1,0 +1,22 @@
+// Runs the fuzz target's checks once over every file in the folders given, without
+// libFuzzer, so the ordinary test run judges the seed records too.
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size);
+
+int main(int argc, char** argv) {
+    int files = 0;
+    for (int i = 1; i < argc; ++i) {
+        for (const auto& entry : std::filesystem::directory_iterator(argv[i])) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+            ++files;
+        }
+    }
+    return files > 0 ? 0 : 1;
+}
