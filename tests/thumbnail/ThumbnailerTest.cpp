@@ -46,7 +46,6 @@ std::string DrawnGrid(const QImage& image, int side) {
     const QList<QColor> colours = {Qt::black, Qt::white, QColor(0, 128, 128)};
     std::string grid;
     for (int row = 1; row <= side; ++row) {
-        grid += "  ";
         for (int col = 1; col <= side; ++col) {
             const QColor c = image.pixelColor(static_cast<int>((col - 0.5) * image.width() / side),
                                               static_cast<int>((row - 0.5) * image.width() / side));
