@@ -44,7 +44,8 @@ if grep -E '/c\+\+ .* -c ' "$work/build.log" | grep -qv -- '-D_FORTIFY_SOURCE=2'
     echo "a compile ran without -D_FORTIFY_SOURCE=2" >&2
     exit 1
 fi
-hardening-check --nocfprotection --nofortify "$root/usr/lib/quorvane/quorvane"
+hardening-check --nocfprotection --nofortify "$root/usr/lib/quorvane/quorvane" \
+    "$root/usr/games/quorvane-thumbnailer"
 
 step "desktop-file-validate (the entry written at quit: in the first-start test)"
 desktop-file-validate "$root"/usr/share/applications/*.desktop
