@@ -18,6 +18,8 @@ install(CODE "
          \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/games/quorvane\" SYMBOLIC)
 ")
 install(FILES README.md DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/quorvane")
+# The README shows the screenshot by its relative path.
+install(FILES docs/screenshot.png DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/quorvane/docs")
 # The About box links the README; in a build tree it is looked for beside the program.
 configure_file(README.md "${CMAKE_BINARY_DIR}/README.md" COPYONLY)
 
