@@ -1,10 +1,13 @@
 #include "QuorvaneIcon.h"
 
+#include <QImageReader>
+#include <QPixmap>
+
 QIcon QuorvaneIcon() {
     // Also keeps the resource linked into programs that never name it otherwise.
     Q_INIT_RESOURCE(icons);
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/quorvane.png"), QSize(64, 64));
-    icon.addFile(QStringLiteral(":/quorvane.svg"));
-    return icon;
+    // The format is named, so no image plugin is asked what the file is.
+    QImageReader reader(QStringLiteral(":/window-icon.png"), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImage(reader.read()));
 }

@@ -2,5 +2,5 @@
 
 #include <QIcon>
 
-// The program's icon: the 64x64 picture, plus the scalable drawing where Qt can read SVG.
+// The program's icon: the scalable drawing as Qt Svg draws it at 64x64, drawn at build time.
 QIcon QuorvaneIcon();

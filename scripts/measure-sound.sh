@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
-# The game beside a bare Qt Widgets window, on one private X server and sound server:
+# The game beside two plain Qt Widgets windows, on one private X server and sound server:
 #   first paint   launch to the first teal pixel on the screen (board / bare window), 5 ms polls
 #   memory        peak resident set size (VmHWM) three seconds after the first paint
 # "silent" is the game without a sound server: what is left when the sound costs nothing.
+# "bare" is a lone label in the game's Chinese font; "window" holds what any window like the
+# game's holds (a menu bar, tool buttons, radio buttons, a text box, labels, in that font)
+# with no game, icon or sound: the fair floor for the game's memory.
 # Medians of 5 runs each, alternating. Usage: scripts/measure-sound.sh [BUILD_DIR] [OTHER_GAME]
 # OTHER_GAME, an older build of the game, is measured beside them as "other".
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 GAME=$(cd "${1:-$ROOT/build}" && pwd)/quorvane
-NAMES=(game silent bare)
+NAMES=(game silent bare window)
 [ -n "${2:-}" ] && NAMES+=(other)
 WORK=$(mktemp -d)
 chmod 700 "$WORK"
@@ -32,6 +35,39 @@ int main(int argc, char** argv) {
     window.setPalette(QColor(0, 128, 128));
     window.setAutoFillBackground(true);
     window.resize(545, 386);
+    window.show();
+    return QApplication::exec();
+}
+CPP
+cat >"$WORK/window.cpp" <<'CPP'
+#include <QApplication>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QToolButton>
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QMainWindow window;
+    for (const char* title : {"游戏(&G)", "选项(&O)", "水平(&S)", "帮助(&H)"})
+        window.menuBar()->addMenu(QString::fromUtf8(title))->addAction(QString::fromUtf8("新游戏(&N)"));
+    auto* area = new QWidget;
+    QFont font;
+    font.setFamilies({"AR PL UMing CN"});
+    font.setPointSize(12);
+    area->setFont(font);
+    area->setPalette(QColor(0, 128, 128));
+    area->setAutoFillBackground(true);
+    window.setCentralWidget(area);
+    for (int i = 0; i < 5; ++i) (new QToolButton(area))->setGeometry(330 + 36 * i, 5, 34, 34);
+    (new QRadioButton(QString::fromUtf8("玩家先行"), area))->setGeometry(330, 45, 90, 20);
+    (new QRadioButton(QString::fromUtf8("电脑先行"), area))->setGeometry(420, 45, 90, 20);
+    (new QPlainTextEdit("Size8 BE4 WD4 BD5 WE5", area))->setGeometry(330, 70, 180, 250);
+    (new QLabel(QString::fromUtf8("提示：轮你走棋，你执黑棋  轮次：0  玩家得分：2"), area))
+        ->setGeometry(0, 330, 539, 20);
+    for (int i = 0; i < 8; ++i) (new QLabel(QString(QChar('A' + i)), area))->setGeometry(20 + 40 * i, 0, 20, 20);
+    window.setFixedSize(539, 374 + window.menuBar()->sizeHint().height());
     window.show();
     return QApplication::exec();
 }
@@ -66,7 +102,9 @@ int main(int, char** argv) {
 }
 CPP
 # shellcheck disable=SC2046
-g++ -O2 -fPIC -o "$WORK/bare" "$WORK/bare.cpp" $(pkg-config --cflags --libs Qt6Widgets)
+for base in bare window; do
+    g++ -O2 -fPIC -o "$WORK/$base" "$WORK/$base.cpp" $(pkg-config --cflags --libs Qt6Widgets)
+done
 g++ -O2 -o "$WORK/firstpaint" "$WORK/firstpaint.cpp" -lX11
 
 exec 3<> >(:)
@@ -84,7 +122,7 @@ declare -A PAINT HWM
 for _ in 1 2 3 4 5; do
     for name in "${NAMES[@]}"; do
         program=$GAME server=$PULSE_SERVER
-        [ "$name" = bare ] && program=$WORK/bare
+        [ "$name" = bare ] || [ "$name" = window ] && program=$WORK/$name
         [ "$name" = other ] && program=$2
         [ "$name" = silent ] && server=unix:$WORK/none
         read -r ms pid < <(PULSE_SERVER=$server "$WORK/firstpaint" "$program")
