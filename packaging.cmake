@@ -28,16 +28,17 @@ install(FILES "resources/${QUORVANE_ID}.metainfo.xml" DESTINATION "${CMAKE_INSTA
 install(FILES "resources/${QUORVANE_ID}.xml" DESTINATION "${CMAKE_INSTALL_DATADIR}/mime/packages")
 install(FILES resources/quorvane.6 DESTINATION "${CMAKE_INSTALL_MANDIR}/man6")
 
-# The icon in the sizes desktops ask for, drawn from the one SVG.
-find_program(RSVG_CONVERT rsvg-convert REQUIRED)
+# The icon in the sizes desktops ask for, drawn from the one SVG by the same tool that draws
+# the window icon.
 set(quorvane_icons "")
 foreach(size 16 22 24 32 48 64 128 256)
     set(png "${CMAKE_BINARY_DIR}/icons/${size}x${size}/${QUORVANE_ID}.png")
     add_custom_command(OUTPUT "${png}"
         COMMAND ${CMAKE_COMMAND} -E make_directory "${CMAKE_BINARY_DIR}/icons/${size}x${size}"
-        COMMAND "${RSVG_CONVERT}" -w ${size} -h ${size} -o "${png}"
-                "${PROJECT_SOURCE_DIR}/resources/quorvane.svg"
-        DEPENDS resources/quorvane.svg VERBATIM)
+        COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
+            $<TARGET_FILE:quorvane_render_icon> "${PROJECT_SOURCE_DIR}/resources/quorvane.svg"
+            "${png}" ${size}
+        DEPENDS quorvane_render_icon resources/quorvane.svg VERBATIM)
     list(APPEND quorvane_icons "${png}")
     install(FILES "${png}" DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps")
 endforeach()

@@ -8,7 +8,7 @@ packages=(
     pkg-config libpulse-dev libsndfile1-dev pulseaudio pulseaudio-utils
     xvfb xauth xdotool xdg-utils desktop-file-utils shared-mime-info
     libglib2.0-bin dpkg-dev file locales
-    build-essential debhelper librsvg2-bin lintian appstream devscripts reuse
+    build-essential debhelper lintian appstream devscripts reuse
     at-spi2-core dbus-daemon python3-gi
 )
 
