@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "BoardView.h"
@@ -12,7 +11,6 @@
 
 namespace {
 
-constexpr const char* kStart = "Size8 BE4 WD4 BD5 WE5 ";
 using K = Qt::Key;
 
 // Keys reach only the active window, which opens with the focus on the first-mover choice;
@@ -30,9 +28,9 @@ void Press(const std::vector<Qt::Key>& keys) {
 }
 
 // The cursor is shown, and on that cell.
-bool CursorAt(frmMain& window, int16_t row, int16_t col) {
-    BoardView* board = window.board();
-    return board->Cursor()->isVisible() && board->Cursor()->geometry() == board->CellRect(row, col);
+bool CursorAt(TestWindow& w, int16_t row, int16_t col) {
+    return w->board()->Cursor()->isVisible() &&
+           w->board()->Cursor()->geometry() == w->board()->CellRect(row, col);
 }
 
 TEST(Keyboard, TabShowsTheCursorOnTheLastMoveAndArrowsStopAtTheEdges) {
@@ -41,60 +39,42 @@ TEST(Keyboard, TabShowsTheCursorOnTheLastMoveAndArrowsStopAtTheEdges) {
     w->txtRecord->setFocus();
     EXPECT_FALSE(w->board()->Cursor()->isVisible());
     Press({K::Key_Tab});  // round from the last control to the board
-    EXPECT_TRUE(CursorAt(*w, 5, 5));
-    struct Case {
-        std::vector<Qt::Key> keys;
-        int16_t row, col;
-    };
-    for (const Case& c :
-         {Case{std::vector<K>(5, K::Key_Up), 1, 5}, Case{{K::Key_Home, K::Key_Left}, 1, 1},
-          Case{{K::Key_End, K::Key_Right}, 1, 8}, Case{std::vector<K>(9, K::Key_Down), 8, 8}}) {
-        Press(c.keys);
-        EXPECT_TRUE(CursorAt(*w, c.row, c.col)) << c.row << "," << c.col;
+    EXPECT_TRUE(CursorAt(w, 5, 5));
+    const std::tuple<std::vector<K>, int16_t, int16_t> moves[] = {
+        {std::vector<K>(5, K::Key_Up), 1, 5},
+        {{K::Key_Home, K::Key_Left}, 1, 1},
+        {{K::Key_End, K::Key_Right}, 1, 8},
+        {std::vector<K>(9, K::Key_Down), 8, 8}};
+    for (const auto& [keys, row, col] : moves) {
+        Press(keys);
+        EXPECT_TRUE(CursorAt(w, row, col)) << row << "," << col;
     }
+    Press({K::Key_Space});  // an empty cell that takes no move
+    EXPECT_EQ(w->StatusText(0), "提示：所选方格不能落子");
     Press({K::Key_Tab});
     EXPECT_FALSE(w->board()->Cursor()->isVisible());
     EXPECT_EQ(w.Record(), kStart);
 }
 
-TEST(Keyboard, EnterAndSpaceDoWhatAReleaseOnTheCursorCellDoes) {
-    struct Case {
-        std::vector<Qt::Key> keys;
-        std::string record;
-        QString status;
-        int16_t row, col;  // the cursor afterwards: on the computer's reply
-    };
-    for (const Case& c : {Case{{K::Key_Space}, kStart, "提示：所选方格不能落子", 5, 5},
-                          Case{{K::Key_Up, K::Key_Up, K::Key_Left, K::Key_Return},
-                               std::string(kStart) + "BD3 WC3 ",
-                               "提示：轮你走棋，你执黑棋",
-                               3,
-                               3}}) {
-        TestWindow w;
-        Activate(w);
-        Press(c.keys);
-        EXPECT_EQ(w.Record(), c.record);
-        EXPECT_EQ(w->StatusText(0), c.status);
-        EXPECT_TRUE(CursorAt(*w, c.row, c.col));
-        EXPECT_EQ(InvariantFailures(*w), "");
-    }
-}
-
-TEST(Keyboard, EnterWithoutALegalMovePassesAndDoesNothingInReplay) {
+// Enter does what a release on the cursor cell does: nothing in replay, a move answered by
+// the computer (the cursor following its reply), the player's pass.
+TEST(Keyboard, EnterTakesTheReleasePathInReplayAndInPlay) {
     TestWindow w;
     Activate(w);
+    w.OpenRecord(w.File("game.zvr", "Size8 BE4 WD4 BD5 WE5 BD3 \r\n"));
+    Press({K::Key_Up, K::Key_Up, K::Key_Left, K::Key_Return});
+    EXPECT_EQ(w.Record(), kStart);
+    w.Press(ReplayButton::Stop);
+    Press({K::Key_Up, K::Key_Up, K::Key_Left, K::Key_Return});
+    EXPECT_EQ(w.Record(), std::string(kStart) + "BD3 WC3 ");
+    EXPECT_TRUE(CursorAt(w, 3, 3));
+    EXPECT_EQ(w.InvariantFailures(), "");
+
     w->game().sBoard.Create(8);
     w->game().sBoard(1, 1) = 'W';  // black cannot reach round the corner
     w->game().sBoard(1, 2) = 'B';
     Press({K::Key_Enter});
-    EXPECT_EQ(w.script->messages.at(0), "你被罚步一次");
-
-    QTemporaryDir dir;
-    ASSERT_TRUE(WriteFile(dir.filePath("game.zvr"), "Size8 BE4 WD4 BD5 WE5 BD3 \r\n"));
-    w.OpenRecord(dir.filePath("game.zvr"));
-    Press({K::Key_Up, K::Key_Up, K::Key_Left, K::Key_Return});
-    EXPECT_EQ(w.Record(), kStart);
-    EXPECT_EQ(InvariantFailures(*w), "");
+    EXPECT_EQ(w.script->messages.value(0), "你被罚步一次");
 }
 
 TEST(Keyboard, AMouseUserNeverSeesTheCursor) {

@@ -1,8 +1,11 @@
 #include "UiTestSupport.h"
 
+#include <gtest/gtest.h>
+
 #include <QFile>
 #include <QImage>
 #include <QTest>
+#include <QToolButton>
 #include <algorithm>
 
 #include "BoardView.h"
@@ -69,6 +72,12 @@ TestWindow::TestWindow() : window(std::make_unique<frmMain>(std::make_unique<Fak
     window->show();
 }
 
+QString TestWindow::File(const QString& name, const QByteArray& bytes) {
+    QFile file(dir.filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    return file.fileName();
+}
+
 void TestWindow::OpenRecord(const QString& path) {
     script->openPaths.push_back(path);
     window->mnuOpen_Click();
@@ -79,16 +88,25 @@ void TestWindow::ClickCell(int row, int col) {
                       window->board()->CellRect(int16_t(row), int16_t(col)).center());
 }
 
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+void TestWindow::Press(ReplayButton button) { window->picReplay->Button(button)->click(); }
+
+QStringList TestWindow::Status() const {
+    return {window->StatusText(0), window->StatusText(1), window->StatusText(2),
+            window->StatusText(3)};
 }
 
-std::string InvariantFailures(frmMain& window) {
-    Game& game = window.game();
+std::string TestWindow::Buttons() const {
+    std::string states;
+    for (int b = 0; b < 5; ++b)
+        states += window->picReplay->Button(ReplayButton(b))->isEnabled() ? '1' : '0';
+    return states;
+}
+
+std::string TestWindow::InvariantFailures() const {
+    Game& game = window->game();
     const std::string expected = game.sBoard.ToString();
     std::string failures;
-    if (const std::string drawn = DrawnBoard(window); drawn != expected)
+    if (const std::string drawn = DrawnBoard(*window); drawn != expected)
         failures += "drawn board differs:\n" + drawn + "\nexpected:\n" + expected + "\n";
     const auto count = [&](char c) { return std::ranges::count(expected, c); };
     const char own = game.sSideLetter[kPlayer];
@@ -96,8 +114,8 @@ std::string InvariantFailures(frmMain& window) {
                               game.iDiscCount[kComputer] != count(own == 'B' ? 'W' : 'B')))
         failures += "the counts differ from the discs\n";
     // An invalid record shown after a failed open is not a record of this board.
-    if (window.RecordText().find("(Invalid)") != std::string::npos) return failures;
-    const std::optional<ReplayResult> replayed = ReplayRecord(window.RecordText());
+    if (Record().find("(Invalid)") != std::string::npos) return failures;
+    const std::optional<ReplayResult> replayed = ReplayRecord(Record());
     std::string rows = replayed ? replayed->position.Text() : "no record";
     std::ranges::replace(rows, '/', '\n');
     if (!replayed || !replayed->error.empty() || rows != expected)

@@ -1,43 +1,30 @@
-// Records through the window: save, open, replay, the command line, and demo mode.
+// Records through the window: save, open, replay, the command line, drops and demo mode.
 #include <gtest/gtest.h>
 
-#include <QFile>
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QToolButton>
 
-#include "ReplayPanel.h"
 #include "UiTestSupport.h"
 
 namespace {
-
-constexpr const char* kStart = "Size8 BE4 WD4 BD5 WE5 ";
 
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Top, Step, Auto, Bottom, Stop as '1' (enabled) or '0'.
-std::string ButtonStates(TestWindow& w) {
-    std::string states;
-    for (int b = 0; b < 5; ++b) states += w->picReplay->Button(ReplayButton(b))->isEnabled() ? '1' : '0';
-    return states;
-}
-
-void Press(TestWindow& w, ReplayButton button) { w->picReplay->Button(button)->click(); }
-
 TEST(frmMainRecord, SaveAsksBeforeReplacingAndSaysWhenItFails) {
-    QTemporaryDir dir;
     TestWindow w;
-    const QString path = dir.filePath("new.zvr");
+    const QString path = w.dir.filePath("new.zvr");
     // A new file, an existing one kept (No) and replaced (Yes), a cancel, a failure.
-    w.script->savePaths = {path, path, path, "  ", dir.filePath("new.zvr/below")};
+    w.script->savePaths = {path, path, path, "  ", path + "/below"};
     w.script->yesNo = {false, true};
     w->mnuSave_Click();
-    EXPECT_EQ(ReadAll(path), QByteArray(kStart) + "\r\n");
     w.ClickCell(3, 4);
     w->mnuSave_Click();
     EXPECT_EQ(ReadAll(path), QByteArray(kStart) + "\r\n");
@@ -52,7 +39,6 @@ TEST(frmMainRecord, SaveAsksBeforeReplacingAndSaysWhenItFails) {
 // A whole game, player (black) against the expert, each turn the first legal cell; saved,
 // opened, fast-forwarded, back to the start and stopped.
 TEST(frmMainRecord, WholeGameRoundTripsThroughAFileAndFastForward) {
-    QTemporaryDir dir;
     TestWindow w;
     Game& game = w->game();
     for (int guard = 0; guard < 200 && !game.bGameOver; ++guard) {
@@ -65,90 +51,110 @@ TEST(frmMainRecord, WholeGameRoundTripsThroughAFileAndFastForward) {
         w.ClickCell(cell.first, cell.second);
     }
     ASSERT_TRUE(game.bGameOver);
-    EXPECT_EQ(InvariantFailures(*w), "");
     const std::string played = w.Record();
-    const std::string finalBoard = game.sBoard.ToString();
-    w.script->savePaths.push_back(dir.filePath("game.zvr"));
+    w.script->savePaths.push_back(w.dir.filePath("game.zvr"));
     w->mnuSave_Click();
 
-    w.OpenRecord(dir.filePath("game.zvr"));
-    EXPECT_EQ(w.Record(), kStart);
+    w.OpenRecord(w.dir.filePath("game.zvr"));
     EXPECT_EQ(w->StatusText(0), "提示：棋谱播放");
-    EXPECT_EQ(ButtonStates(w), "11111");
+    EXPECT_EQ(w.Buttons(), "11111");
     w.ClickCell(3, 4);  // clicks on the replay board do nothing
     EXPECT_EQ(w.Record(), kStart);
-
-    Press(w, ReplayButton::Bottom);
+    w.Press(ReplayButton::Bottom);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !w->playTimer()->isActive(); }, 20000));
     EXPECT_EQ(w.Record(), played);
-    EXPECT_EQ(game.sBoard.ToString(), finalBoard);
-    EXPECT_EQ(ButtonStates(w), "11111");
+    EXPECT_EQ(w.Buttons(), "11111");
     EXPECT_EQ(w->StatusText(1), "轮次：0");  // replay never counts
-    EXPECT_EQ(InvariantFailures(*w), "");
-
-    Press(w, ReplayButton::Top);
+    EXPECT_EQ(w.InvariantFailures(), "");
+    w.Press(ReplayButton::Top);
     EXPECT_EQ(w.Record(), kStart);
-    Press(w, ReplayButton::Stop);
+    w.Press(ReplayButton::Stop);
     EXPECT_FALSE(game.bReplayMode);
-    EXPECT_EQ(ButtonStates(w), "00000");
+    EXPECT_EQ(w.Buttons(), "00000");
 }
 
 // A record error: the timer is off before the box shows, only Top and Stop stay, and Top
-// starts again. Then an invalid record: shown, never replayed, whatever turns replay back on.
-TEST(frmMainRecord, RecordErrorsAndInvalidRecords) {
-    QTemporaryDir dir;
+// starts again. Then an invalid record opened mid-replay: shown, never replayed, and the
+// game goes on from the replayed board with labels that agree with it.
+TEST(frmMainRecord, RecordErrorsAndAnInvalidRecordOpenedDuringReplay) {
     TestWindow w;
-    ASSERT_TRUE(WriteFile(dir.filePath("wz26.zvr"), "Size8 BE4 WD4 BD5 WE5 BD3 WZ26 \r\n"));
-    ASSERT_TRUE(WriteFile(dir.filePath("bad.zvr"), "size8 BE4\r\n"));
-    w.OpenRecord(dir.filePath("wz26.zvr"));
+    w.OpenRecord(w.File("wz26.zvr", "Size8 BE4 WD4 BD5 WE5 BD3 WZ26 \r\n"));
     bool timerOffDuringMessage = false;
     w.script->onInform = [&](const QString&) { timerOffDuringMessage = !w->playTimer()->isActive(); };
-    Press(w, ReplayButton::AutoPlay);
+    w.Press(ReplayButton::AutoPlay);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !w.script->messages.empty(); }, 3000));
     EXPECT_EQ(w.script->messages, QStringList{"棋谱此处有误！"});
     EXPECT_TRUE(timerOffDuringMessage);
-    EXPECT_EQ(ButtonStates(w), "10001");
+    EXPECT_EQ(w.Buttons(), "10001");
     EXPECT_EQ(w.Record(), std::string(kStart) + "BD3 ");
-    Press(w, ReplayButton::Top);
-    EXPECT_EQ(ButtonStates(w), "11111");
+    w.Press(ReplayButton::Top);
+    EXPECT_EQ(w.Buttons(), "11111");
     EXPECT_EQ(w.Record(), kStart);
 
-    Press(w, ReplayButton::AutoPlay);
-    w.OpenRecord(dir.filePath("bad.zvr"));
+    w.Press(ReplayButton::StepPlay);
+    w.Press(ReplayButton::AutoPlay);
+    w.OpenRecord(w.File("bad.zvr", "size8 BE4\r\n"));
     EXPECT_EQ(w.Record(), "size8 BE4\r\n(Invalid)");
     EXPECT_FALSE(w->game().bReplayMode || w->playTimer()->isActive());
-    EXPECT_EQ(ButtonStates(w), "00000");
-    w->game().bReplayMode = true;
+    EXPECT_EQ(w.Buttons(), "00000");
+    // Black's replayed move left four black discs and one white; the player holds black.
+    EXPECT_EQ(w.Status(), QStringList({"提示：轮你走棋，你执黑棋", "轮次：1", "玩家得分：4", "计算机得分：1"}));
+    w->game().bReplayMode = true;  // whatever turns replay back on, nothing is replayed
     w->cmdStepPlay_Click();
-    EXPECT_EQ(InvariantFailures(*w), "");
-    w.OpenRecord(dir.filePath("missing.zvr"));  // an unreadable path changes nothing
+    w->game().bReplayMode = false;
+    EXPECT_EQ(w.InvariantFailures(), "");
+    w.OpenRecord(w.dir.filePath("missing.zvr"));  // an unreadable path changes nothing
     EXPECT_EQ(w.Record(), "size8 BE4\r\n(Invalid)");
+    w.ClickCell(6, 5);  // taking the last white disc ends the game
+    EXPECT_EQ(w->StatusText(0), "提示：子被吃尽，你赢了");
+    EXPECT_EQ(w.InvariantFailures(), "");
 }
 
 TEST(frmMainRecord, CommandLineOpensAndStopStartsAGameOfTheRecordsSize) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("My Game.zvr");
-    ASSERT_TRUE(WriteFile(path, "Size10 BF5 WE5 BE6 WF6 BE4 \r\n"));
     TestWindow w;
+    const QString path = w.File("My Game.zvr", "Size10 BF5 WE5 BE6 WF6 BE4 \r\n");
     w->OpenFromCommandLine(("/OPEN " + path).toStdString());
-    EXPECT_TRUE(w->game().bReplayMode);
     EXPECT_FALSE(w->bOpenFromCommandLine);
-    Press(w, ReplayButton::StepPlay);
+    w.Press(ReplayButton::StepPlay);
     EXPECT_EQ(w.Record(), "Size10 BF5 WE5 BE6 WF6 BE4 ");
-    Press(w, ReplayButton::Stop);
+    w.Press(ReplayButton::Stop);
     EXPECT_EQ(w.Record(), "Size10 BF5 WE5 BE6 WF6 ");
-    EXPECT_EQ(InvariantFailures(*w), "");
-
-    TestWindow ignored;
-    ignored->OpenFromCommandLine(("/opener " + path).toStdString());
-    EXPECT_FALSE(ignored->game().bReplayMode);
+    EXPECT_EQ(w.InvariantFailures(), "");
 }
 
-TEST(frmMainDemo, TicksPlayBlackThenWhiteToTheEnd) {
+// One record file dropped anywhere opens as Open does; anything else is refused, already
+// over the record box, which takes no drops itself.
+TEST(frmMainRecord, DroppedRecordFileOpensAndEverythingElseIsRefused) {
+    const std::tuple<QStringList, std::string, bool> cases[] = {
+        {{"game.zvr"}, "Size6 BD3 WC3 BC4 WD4 ", true},
+        {{"bad.zvr"}, "size8 BE4\r\n(Invalid)", true},
+        {{"picture.png"}, kStart, false},
+        {{"folder.zvr"}, kStart, false},
+        {{"game.zvr", "game.zvr"}, kStart, false}};
+    for (const auto& [files, record, accepted] : cases) {
+        SCOPED_TRACE(files.join(",").toStdString());
+        TestWindow w;
+        w.File("game.zvr", "Size6 BD3 WC3 BC4 WD4 \r\n");
+        w.File("bad.zvr", "size8 BE4\r\n");
+        w.File("picture.png", "\x89PNG\r\n");
+        ASSERT_TRUE(QDir(w.dir.path()).mkdir("folder.zvr"));
+        QMimeData data;
+        for (const QString& file : files)
+            data.setUrls(data.urls() << QUrl::fromLocalFile(w.dir.filePath(file)));
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w->txtRecord->viewport(), &enter);
+        EXPECT_EQ(enter.isAccepted(), accepted);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w.window.get(), &drop);
+        EXPECT_EQ(w.Record(), record);
+        EXPECT_EQ(w->StatusText(0), record.starts_with("Size6") ? "提示：棋谱播放" : "提示：轮你走棋，你执黑棋");
+    }
+}
+
+TEST(frmMainDemo, TicksPlayBlackThenWhiteToTheEndAndNewGameStopsIt) {
     TestWindow w;
     w->mnuDemo_Click();
     w->tmrDemo_Timer();
-    EXPECT_EQ(w->game().iMoveNumber, 2);
     EXPECT_EQ(w.Record().substr(22, 1) + w.Record().substr(26, 1), "BW");
     EXPECT_EQ(w->game().sSideLetter[kPlayer], 'B');
     EXPECT_EQ(w->game().bPlayerTurn, kTrue);
@@ -156,15 +162,13 @@ TEST(frmMainDemo, TicksPlayBlackThenWhiteToTheEnd) {
     EXPECT_TRUE(w->game().bGameOver);
     EXPECT_FALSE(w->demoTimer()->isActive());
     EXPECT_NE(w->StatusText(0).indexOf("，"), -1);  // the result line
-    EXPECT_EQ(InvariantFailures(*w), "");
-}
+    EXPECT_EQ(w.InvariantFailures(), "");
 
-TEST(frmMainDemo, NewGameStopsItAndItNeverStartsForComputerFirst) {
-    TestWindow w;
     w->mnuDemo_Click();
     w->mnuNewGame_Click();
+    EXPECT_FALSE(w->demoTimer()->isActive());
     w->optComputer->setChecked(true);
-    w->mnuDemo_Click();
+    w->mnuDemo_Click();  // never for the computer first
     EXPECT_FALSE(w->demoTimer()->isActive());
 }
 
