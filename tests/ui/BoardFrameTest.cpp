@@ -18,9 +18,8 @@ std::vector<int> RunStarts(const QImage& image, int y, const QColor& colour) {
     return starts;
 }
 
-}  // namespace
-
 TEST(BoardView, LastMoveFrameLinesUpWithTheGridOnEverySide) {
+    const QColor orange(255, 128, 0);
     for (int16_t side = 3; side <= 26; ++side) {
         SCOPED_TRACE("side " + std::to_string(side));
         BoardGrid empty;  // no discs: only teal, the grid and the frame
@@ -33,18 +32,17 @@ TEST(BoardView, LastMoveFrameLinesUpWithTheGridOnEverySide) {
         const std::vector<int> lines = RunStarts(view.grab().toImage(), y, Qt::black);
         view.Marker()->show();
         const QImage framed = view.grab().toImage();
-        const QColor orange(255, 128, 0);
         const std::vector<int> frame = RunStarts(framed, y, orange);
         ASSERT_EQ(lines.size(), static_cast<size_t>(side - 1));
         ASSERT_EQ(frame.size(), 2u);
-        const int left = lines[static_cast<size_t>(cell - 2)];
-        const int right = lines[static_cast<size_t>(cell - 1)];
         // Inside the cell from its own grid line up to the next, as on side 8; on small
         // cells 3 px centred on the grid lines, so the disc keeps most of its face.
         const int shift = side <= 16 ? 0 : 1;
-        EXPECT_EQ(frame[0], left - shift);
-        EXPECT_EQ(frame[1], right - 3 + 2 * shift);
+        EXPECT_EQ(frame[0], lines[size_t(cell - 2)] - shift);
+        EXPECT_EQ(frame[1], lines[size_t(cell - 1)] - 3 + 2 * shift);
         EXPECT_EQ(framed.pixelColor(frame[1] + 2, y), orange);  // 3 px wide
         EXPECT_NE(framed.pixelColor(frame[1] + 3, y), orange);
     }
 }
+
+}  // namespace

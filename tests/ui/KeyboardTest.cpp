@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
 
@@ -13,14 +12,11 @@ namespace {
 
 using K = Qt::Key;
 
-// Keys reach only the active window, which opens with the focus on the first-mover choice;
-// Backtab from there reaches the board.
-void Activate(TestWindow& w, bool tabToBoard = true) {
+// Keys reach only the active window, which opens with the focus on the first-mover choice.
+void Activate(TestWindow& w) {
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get()));
     ASSERT_TRUE(w->optHuman->hasFocus());
-    if (tabToBoard) QTest::keyClick(w->optHuman, Qt::Key_Backtab);
-    ASSERT_EQ(w->board()->hasFocus(), tabToBoard);
 }
 
 void Press(const std::vector<Qt::Key>& keys) {
@@ -33,12 +29,15 @@ bool CursorAt(TestWindow& w, int16_t row, int16_t col) {
            w->board()->Cursor()->geometry() == w->board()->CellRect(row, col);
 }
 
-TEST(Keyboard, TabShowsTheCursorOnTheLastMoveAndArrowsStopAtTheEdges) {
+// A mouse user never sees the cursor; the keyboard brings it, on the last move first.
+TEST(Keyboard, TheCursorComesWithTheKeysAndStopsAtTheEdges) {
     TestWindow w;
     Activate(w);
-    w->txtRecord->setFocus();
-    EXPECT_FALSE(w->board()->Cursor()->isVisible());
-    Press({K::Key_Tab});  // round from the last control to the board
+    const QImage untouched = w->board()->grab().toImage();
+    w.ClickCell(4, 4);  // occupied: only a hint, and the focus
+    ASSERT_TRUE(w->board()->hasFocus());
+    EXPECT_EQ(w->board()->grab().toImage(), untouched);
+    Press({K::Key_Tab, K::Key_Backtab});
     EXPECT_TRUE(CursorAt(w, 5, 5));
     const std::tuple<std::vector<K>, int16_t, int16_t> moves[] = {
         {std::vector<K>(5, K::Key_Up), 1, 5},
@@ -53,6 +52,9 @@ TEST(Keyboard, TabShowsTheCursorOnTheLastMoveAndArrowsStopAtTheEdges) {
     EXPECT_EQ(w->StatusText(0), "提示：所选方格不能落子");
     Press({K::Key_Tab});
     EXPECT_FALSE(w->board()->Cursor()->isVisible());
+    Press({K::Key_Backtab});
+    w.ClickCell(4, 4);
+    EXPECT_EQ(w->board()->grab().toImage(), untouched);
     EXPECT_EQ(w.Record(), kStart);
 }
 
@@ -62,7 +64,7 @@ TEST(Keyboard, EnterTakesTheReleasePathInReplayAndInPlay) {
     TestWindow w;
     Activate(w);
     w.OpenRecord(w.File("game.zvr", "Size8 BE4 WD4 BD5 WE5 BD3 \r\n"));
-    Press({K::Key_Up, K::Key_Up, K::Key_Left, K::Key_Return});
+    Press({K::Key_Backtab, K::Key_Up, K::Key_Up, K::Key_Left, K::Key_Return});
     EXPECT_EQ(w.Record(), kStart);
     w.Press(ReplayButton::Stop);
     Press({K::Key_Up, K::Key_Up, K::Key_Left, K::Key_Return});
@@ -75,20 +77,6 @@ TEST(Keyboard, EnterTakesTheReleasePathInReplayAndInPlay) {
     w->game().sBoard(1, 2) = 'B';
     Press({K::Key_Enter});
     EXPECT_EQ(w.script->messages.value(0), "你被罚步一次");
-}
-
-TEST(Keyboard, AMouseUserNeverSeesTheCursor) {
-    TestWindow w;
-    Activate(w, false);
-    const QImage untouched = w->board()->grab().toImage();
-    w->txtRecord->setFocus();
-    w.ClickCell(4, 4);  // occupied: only a hint
-    EXPECT_TRUE(w->board()->hasFocus());
-    EXPECT_EQ(w->board()->grab().toImage(), untouched);
-    Press({K::Key_Right});
-    EXPECT_NE(w->board()->grab().toImage(), untouched);
-    w.ClickCell(4, 4);
-    EXPECT_EQ(w->board()->grab().toImage(), untouched);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
+// The folder the record dialogs open in.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <QApplication>
-#include <QFile>
 #include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -14,14 +14,12 @@ namespace {
 // Root may write into any folder: for the test's span the process takes an ordinary user's
 // place, keeping root as its saved user so that it can return.
 struct OrdinaryUser {
-    ~OrdinaryUser() {
-        EXPECT_TRUE(!switched || setresuid(0, 0, 0) == 0);
-    }
+    ~OrdinaryUser() { EXPECT_TRUE(!switched || setresuid(0, 0, 0) == 0); }
     const bool switched = geteuid() == 0 && setresuid(65534, 65534, 0) == 0;
 };
 
 // The folder the real save dialog shows when it opens; the dialog is then cancelled.
-std::string SaveDialogFolder(const QString& programFolder) {
+QString SaveDialogFolder(const QString& programFolder) {
     QString shown;
     std::function<void()> answer = [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -31,24 +29,22 @@ std::string SaveDialogFolder(const QString& programFolder) {
     };
     QTimer::singleShot(10, answer);
     EXPECT_EQ(WidgetDialogs(programFolder).SaveRecordPath(nullptr), "");
-    return shown.toStdString();
+    return shown;
 }
 
 TEST(RecordDialogFolder, ProgramFolderWhenWritableElseDocumentsElseHome) {
     const OrdinaryUser user;
     const QTemporaryDir tmp;
     const QString home = tmp.filePath("home"), program = tmp.filePath("program");
-    const std::string homeName = home.toStdString(), programName = program.toStdString();
     ASSERT_TRUE(QDir().mkpath(home) && QDir().mkpath(program));
     const QByteArray oldHome = qgetenv("HOME");
     qputenv("HOME", home.toLocal8Bit());
-
-    EXPECT_EQ(SaveDialogFolder(program), programName);
+    EXPECT_EQ(SaveDialogFolder(program), program);
     // An installed program's folder, which the user cannot write to.
     ASSERT_TRUE(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
-    EXPECT_EQ(SaveDialogFolder(program), homeName);
+    EXPECT_EQ(SaveDialogFolder(program), home);
     ASSERT_TRUE(QDir().mkpath(home + "/Documents"));
-    EXPECT_EQ(SaveDialogFolder(program), homeName + "/Documents");
+    EXPECT_EQ(SaveDialogFolder(program), home + "/Documents");
     qputenv("HOME", oldHome);
 }
 

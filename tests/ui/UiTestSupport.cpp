@@ -12,38 +12,7 @@
 #include "Referee.h"
 #include "modWait.h"
 
-namespace {
-
-template <class T>
-T Pop(std::deque<T>& answers) {
-    T answer = answers.empty() ? T() : answers.front();
-    if (!answers.empty()) answers.pop_front();
-    return answer;
-}
-
-class FakeDialogs final : public Dialogs {
-  public:
-    explicit FakeDialogs(std::shared_ptr<Script> script) : script_(std::move(script)) {}
-    void Inform(QWidget*, const QString&, const QString& text) override {
-        script_->messages.push_back(text);
-        if (script_->onInform) script_->onInform(text);
-    }
-    bool AskYesNo(QWidget*, const QString&, const QString& text) override {
-        script_->messages.push_back(text);
-        return Pop(script_->yesNo);
-    }
-    std::optional<QString> InputText(QWidget*, const QString&, const QString&, const QString&,
-                                     QPoint) override {
-        return Pop(script_->inputs);
-    }
-    QString OpenRecordPath(QWidget*) override { return Pop(script_->openPaths); }
-    QString SaveRecordPath(QWidget*) override { return Pop(script_->savePaths); }
-
-  private:
-    std::shared_ptr<Script> script_;
-};
-
-std::string DrawnBoard(frmMain& window) {
+static std::string DrawnBoard(frmMain& window) {
     BoardView* board = window.board();
     board->Marker()->hide();  // the frame is not part of the position
     const QImage image = board->grab().toImage();
@@ -61,9 +30,10 @@ std::string DrawnBoard(frmMain& window) {
     return text;
 }
 
-}  // namespace
-
-TestWindow::TestWindow() : window(std::make_unique<frmMain>(std::make_unique<FakeDialogs>(script))) {
+TestWindow::TestWindow() {
+    auto dialogs = std::make_unique<Script>();
+    script = dialogs.get();
+    window = std::make_unique<frmMain>(std::move(dialogs));
     window->SetQuitRoutine([this] { ++quitCount; });
     window->SetWaitRoutine([this](int32_t) {
         if (auto action = std::exchange(duringNextWait, nullptr)) action();

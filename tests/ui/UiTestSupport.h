@@ -14,14 +14,36 @@
 
 inline constexpr const char* kStart = "Size8 BE4 WD4 BD5 WE5 ";
 
+template <class T>
+T Pop(std::deque<T>& answers) {
+    T answer = answers.empty() ? T() : answers.front();
+    if (!answers.empty()) answers.pop_front();
+    return answer;
+}
+
 // Scripted answers for the window's modal questions, taken in order; every message and
 // question shown is logged, and onInform runs inside the "modal" message box.
-struct Script {
+struct Script final : Dialogs {
     std::deque<std::optional<QString>> inputs;
     std::deque<QString> openPaths, savePaths;
     std::deque<bool> yesNo;
     QStringList messages;
     std::function<void(const QString&)> onInform;
+
+    void Inform(QWidget*, const QString&, const QString& text) override {
+        messages.push_back(text);
+        if (onInform) onInform(text);
+    }
+    bool AskYesNo(QWidget*, const QString&, const QString& text) override {
+        messages.push_back(text);
+        return Pop(yesNo);
+    }
+    std::optional<QString> InputText(QWidget*, const QString&, const QString&, const QString&,
+                                     QPoint) override {
+        return Pop(inputs);
+    }
+    QString OpenRecordPath(QWidget*) override { return Pop(openPaths); }
+    QString SaveRecordPath(QWidget*) override { return Pop(savePaths); }
 };
 
 // A main window with scripted dialogs, a short computer pause, a quit that only counts and
@@ -29,7 +51,7 @@ struct Script {
 struct TestWindow {
     TestWindow();
 
-    std::shared_ptr<Script> script = std::make_shared<Script>();
+    Script* script;  // owned by the window
     std::unique_ptr<frmMain> window;
     QTemporaryDir dir;
     int quitCount = 0;
