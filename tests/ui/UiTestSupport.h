@@ -64,7 +64,7 @@ struct TestWindow {
     void ClickCell(int row, int col);      // a real mouse click at the centre of a cell
     void Press(ReplayButton button);
     std::string Record() const { return window->RecordText(); }
-    QStringList Status() const;  // the four status lines
+    QStringList Status() const;   // the four status lines
     std::string Buttons() const;  // Top, Step, Auto, Bottom, Stop as '1' (enabled) or '0'
     // What must hold after any sequence of actions: the board as drawn (the colour at every
     // cell's centre) is sBoard, the counts are the discs (outside replay), and the referee's

@@ -18,47 +18,39 @@ QByteArray ReadAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-TEST(frmMainRecord, SaveAsksBeforeReplacingAndSaysWhenItFails) {
+// A whole game, player (black) against the expert, each turn the first legal cell. Saved
+// where the start was saved (asked first: kept, then replaced), a cancel, a failure; opened
+// from the command line after a change of size, fast-forwarded, back to the start, a step
+// and stopped: a new game of the record's size.
+TEST(frmMainRecord, WholeGameSavedOpenedAndFastForwarded) {
     TestWindow w;
-    const QString path = w.dir.filePath("new.zvr");
-    // A new file, an existing one kept (No) and replaced (Yes), a cancel, a failure.
+    Game& game = w->game();
+    const QString path = w.dir.filePath("game.zvr");
     w.script->savePaths = {path, path, path, "  ", path + "/below"};
     w.script->yesNo = {false, true};
     w->mnuSave_Click();
-    w.ClickCell(3, 4);
-    w->mnuSave_Click();
-    EXPECT_EQ(ReadAll(path), QByteArray(kStart) + "\r\n");
-    w->mnuSave_Click();
-    EXPECT_EQ(ReadAll(path), QByteArray::fromStdString(w.Record() + "\r\n"));
-    w->mnuSave_Click();
-    w->mnuSave_Click();
-    EXPECT_EQ(w.script->messages, QStringList({"存在同名文件，是否替换？", "存在同名文件，是否替换？",
-                                               "关闭文件时出错，重试。"}));
-}
-
-// A whole game, player (black) against the expert, each turn the first legal cell; saved,
-// opened from the command line after a change of size, fast-forwarded, back to the start and
-// stopped: a new game of the record's size.
-TEST(frmMainRecord, WholeGameRoundTripsThroughAFileAndFastForward) {
-    TestWindow w;
-    Game& game = w->game();
     for (int guard = 0; guard < 200 && !game.bGameOver; ++guard) {
-        std::pair<int, int> cell{1, 1};  // no legal cell: the click is the player's pass
-        for (int r = game.iBoardSize; r >= 1; --r) {
-            for (int c = game.iBoardSize; c >= 1; --c) {
-                if (game.EvaluateMove(int16_t(r), int16_t(c), false) > kIllegalMove) cell = {r, c};
-            }
-        }
-        w.ClickCell(cell.first, cell.second);
+        const int n = game.iBoardSize;
+        int k = 0;  // no legal cell: a click on the first is the player's pass
+        while (k < n * n &&
+               game.EvaluateMove(int16_t(k / n + 1), int16_t(k % n + 1), false) <= kIllegalMove)
+            ++k;
+        w.ClickCell(k % (n * n) / n + 1, k % n + 1);
     }
     ASSERT_TRUE(game.bGameOver);
     const std::string played = w.Record();
-    w.script->savePaths.push_back(w.dir.filePath("game.zvr"));
+    w.script->messages.clear();
     w->mnuSave_Click();
+    EXPECT_EQ(ReadAll(path), QByteArray(kStart) + "\r\n");
+    for (int i = 0; i < 3; ++i) w->mnuSave_Click();
+    EXPECT_EQ(ReadAll(path), QByteArray::fromStdString(played + "\r\n"));
+    EXPECT_EQ(w.script->messages,
+              QStringList({"存在同名文件，是否替换？", "存在同名文件，是否替换？",
+                           "关闭文件时出错，重试。"}));
 
     w.script->inputs = {"10"};
     w->mnuSize_Click();
-    w->OpenFromCommandLine(("/OPEN " + w.dir.filePath("game.zvr")).toStdString());
+    w->OpenFromCommandLine(("/OPEN " + path).toStdString());
     EXPECT_FALSE(w->bOpenFromCommandLine);
     EXPECT_EQ(w->StatusText(0), "提示：棋谱播放");
     EXPECT_EQ(w.Buttons(), "11111");
@@ -86,7 +78,9 @@ TEST(frmMainRecord, RecordErrorsAndAnInvalidRecordOpenedDuringReplay) {
     TestWindow w;
     w.OpenRecord(w.File("wz26.zvr", "Size8 BE4 WD4 BD5 WE5 BD3 WZ26 \r\n"));
     bool timerOffDuringMessage = false;
-    w.script->onInform = [&](const QString&) { timerOffDuringMessage = !w->playTimer()->isActive(); };
+    w.script->onInform = [&](const QString&) {
+        timerOffDuringMessage = !w->playTimer()->isActive();
+    };
     w.Press(ReplayButton::AutoPlay);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !w.script->messages.empty(); }, 3000));
     EXPECT_EQ(w.script->messages, QStringList{"棋谱此处有误！"});
@@ -104,7 +98,8 @@ TEST(frmMainRecord, RecordErrorsAndAnInvalidRecordOpenedDuringReplay) {
     EXPECT_FALSE(w->game().bReplayMode || w->playTimer()->isActive());
     EXPECT_EQ(w.Buttons(), "00000");
     // Black's replayed move left four black discs and one white; the player holds black.
-    EXPECT_EQ(w.Status(), QStringList({"提示：轮你走棋，你执黑棋", "轮次：1", "玩家得分：4", "计算机得分：1"}));
+    EXPECT_EQ(w.Status(),
+              QStringList({"提示：轮你走棋，你执黑棋", "轮次：1", "玩家得分：4", "计算机得分：1"}));
     w->game().bReplayMode = true;  // whatever turns replay back on, nothing is replayed
     w->cmdStepPlay_Click();
     w->game().bReplayMode = false;
@@ -145,24 +140,33 @@ TEST(frmMainRecord, DroppedRecordFileOpensAndEverythingElseIsRefused) {
     }
 }
 
-TEST(frmMainDemo, TicksPlayBlackThenWhiteToTheEndAndNewGameStopsIt) {
+// Each tick plays one black and one white move, and a tick that falls due meanwhile is
+// skipped; the demo runs to the result line. A new game stops it, and it never starts for
+// the computer first.
+TEST(frmMainDemo, TicksPlayBlackThenWhiteToTheEnd) {
     TestWindow w;
     w->mnuDemo_Click();
+    w.duringNextWait = [&] {
+        const std::string before = w.Record();
+        w->tmrDemo_Timer();
+        EXPECT_EQ(w.Record(), before);
+    };
     w->tmrDemo_Timer();
+    EXPECT_EQ(w.Record().size(), 30u);
     EXPECT_EQ(w.Record().substr(22, 1) + w.Record().substr(26, 1), "BW");
-    EXPECT_EQ(w->game().sSideLetter[kPlayer], 'B');
-    EXPECT_EQ(w->game().bPlayerTurn, kTrue);
+    EXPECT_TRUE(w->game().sSideLetter[kPlayer] == 'B' && w->game().bPlayerTurn == kTrue);
     for (int i = 0; i < 80 && w->demoTimer()->isActive(); ++i) w->tmrDemo_Timer();
     EXPECT_TRUE(w->game().bGameOver);
     EXPECT_FALSE(w->demoTimer()->isActive());
     EXPECT_NE(w->StatusText(0).indexOf("，"), -1);  // the result line
     EXPECT_EQ(w.InvariantFailures(), "");
 
+    w->mnuNewGame_Click();
     w->mnuDemo_Click();
     w->mnuNewGame_Click();
     EXPECT_FALSE(w->demoTimer()->isActive());
     w->optComputer->setChecked(true);
-    w->mnuDemo_Click();  // never for the computer first
+    w->mnuDemo_Click();
     EXPECT_FALSE(w->demoTimer()->isActive());
 }
 
@@ -171,8 +175,9 @@ TEST(frmMainDemo, TicksPlayBlackThenWhiteToTheEndAndNewGameStopsIt) {
 TEST(frmMainDemo, ADoublePassEndsTheDemoWithTheResultLine) {
     TestWindow w;
     Game& game = w->game();
-    for (int16_t r = 1; r <= 8; ++r) {
-        for (int16_t c = 1; c <= 8; ++c) game.sBoard(r, c) = r == 1 || c == 1 || r == c ? 'W' : 'B';
+    for (int16_t k = 0; k < 64; ++k) {
+        const int16_t r = k / 8 + 1, c = k % 8 + 1;
+        game.sBoard(r, c) = r == 1 || c == 1 || r == c ? 'W' : 'B';
     }
     game.sBoard(1, 1) = '.';
     game.SetDiscCount(kPlayer, 42);
