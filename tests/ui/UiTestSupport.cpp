@@ -19,13 +19,12 @@ static std::string DrawnBoard(frmMain& window) {
     board->Marker()->show();
     const int n = window.game().iBoardSize;
     std::string text;
-    for (int row = 1; row <= n; ++row) {
-        for (int col = 1; col <= n; ++col) {
-            const QPoint centre = board->CellRect(int16_t(row), int16_t(col)).center();
-            const QColor colour = image.pixelColor(centre * image.width() / board->width());
-            text += colour == Qt::black ? 'B' : colour == Qt::white ? 'W' : '.';
-        }
-        text += row < n ? "\n" : "";
+    for (int k = 0; k < n * n; ++k) {
+        const QPoint centre = board->CellRect(int16_t(k / n + 1), int16_t(k % n + 1)).center();
+        const QColor colour = image.pixelColor(centre * image.width() / board->width());
+        text += std::string(k % n == 0 && k > 0 ? "\n" : "") + (colour == Qt::black   ? 'B'
+                                                                : colour == Qt::white ? 'W'
+                                                                                      : '.');
     }
     return text;
 }

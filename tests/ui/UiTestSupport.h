@@ -2,7 +2,6 @@
 
 #include <QStringList>
 #include <QTemporaryDir>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -14,19 +13,12 @@
 
 inline constexpr const char* kStart = "Size8 BE4 WD4 BD5 WE5 ";
 
-template <class T>
-T Pop(std::deque<T>& answers) {
-    T answer = answers.empty() ? T() : answers.front();
-    if (!answers.empty()) answers.pop_front();
-    return answer;
-}
-
 // Scripted answers for the window's modal questions, taken in order; every message and
 // question shown is logged, and onInform runs inside the "modal" message box.
 struct Script final : Dialogs {
-    std::deque<std::optional<QString>> inputs;
-    std::deque<QString> openPaths, savePaths;
-    std::deque<bool> yesNo;
+    QList<std::optional<QString>> inputs;
+    QStringList openPaths, savePaths;
+    QList<bool> yesNo;
     QStringList messages;
     std::function<void(const QString&)> onInform;
 
@@ -36,14 +28,18 @@ struct Script final : Dialogs {
     }
     bool AskYesNo(QWidget*, const QString&, const QString& text) override {
         messages.push_back(text);
-        return Pop(yesNo);
+        return !yesNo.isEmpty() && yesNo.takeFirst();
     }
     std::optional<QString> InputText(QWidget*, const QString&, const QString&, const QString&,
                                      QPoint) override {
-        return Pop(inputs);
+        return inputs.isEmpty() ? std::nullopt : inputs.takeFirst();
     }
-    QString OpenRecordPath(QWidget*) override { return Pop(openPaths); }
-    QString SaveRecordPath(QWidget*) override { return Pop(savePaths); }
+    QString OpenRecordPath(QWidget*) override {
+        return openPaths.isEmpty() ? QString() : openPaths.takeFirst();
+    }
+    QString SaveRecordPath(QWidget*) override {
+        return savePaths.isEmpty() ? QString() : savePaths.takeFirst();
+    }
 };
 
 // A main window with scripted dialogs, a short computer pause, a quit that only counts and

@@ -51,7 +51,6 @@ TEST(frmMainRecord, WholeGameSavedOpenedAndFastForwarded) {
     w.script->inputs = {"10"};
     w->mnuSize_Click();
     w->OpenFromCommandLine(("/OPEN " + path).toStdString());
-    EXPECT_FALSE(w->bOpenFromCommandLine);
     EXPECT_EQ(w->StatusText(0), "提示：棋谱播放");
     EXPECT_EQ(w.Buttons(), "11111");
     w.ClickCell(3, 4);  // clicks on the replay board do nothing
@@ -100,10 +99,6 @@ TEST(frmMainRecord, RecordErrorsAndAnInvalidRecordOpenedDuringReplay) {
     // Black's replayed move left four black discs and one white; the player holds black.
     EXPECT_EQ(w.Status(),
               QStringList({"提示：轮你走棋，你执黑棋", "轮次：1", "玩家得分：4", "计算机得分：1"}));
-    w->game().bReplayMode = true;  // whatever turns replay back on, nothing is replayed
-    w->cmdStepPlay_Click();
-    w->game().bReplayMode = false;
-    EXPECT_EQ(w.InvariantFailures(), "");
     w.OpenRecord(w.dir.filePath("missing.zvr"));  // an unreadable path changes nothing
     EXPECT_EQ(w.Record(), "size8 BE4\r\n(Invalid)");
     w.ClickCell(6, 5);  // taking the last white disc ends the game
@@ -141,10 +136,11 @@ TEST(frmMainRecord, DroppedRecordFileOpensAndEverythingElseIsRefused) {
 }
 
 // Each tick plays one black and one white move, and a tick that falls due meanwhile is
-// skipped; the demo runs to the result line. A new game stops it, and it never starts for
-// the computer first.
+// skipped; the demo runs to the result line. It ends too when both pass in one tick, and a
+// new game stops it; it never starts for the computer first.
 TEST(frmMainDemo, TicksPlayBlackThenWhiteToTheEnd) {
     TestWindow w;
+    Game& game = w->game();
     w->mnuDemo_Click();
     w.duringNextWait = [&] {
         const std::string before = w.Record();
@@ -154,27 +150,16 @@ TEST(frmMainDemo, TicksPlayBlackThenWhiteToTheEnd) {
     w->tmrDemo_Timer();
     EXPECT_EQ(w.Record().size(), 30u);
     EXPECT_EQ(w.Record().substr(22, 1) + w.Record().substr(26, 1), "BW");
-    EXPECT_TRUE(w->game().sSideLetter[kPlayer] == 'B' && w->game().bPlayerTurn == kTrue);
+    EXPECT_TRUE(game.sSideLetter[kPlayer] == 'B' && game.bPlayerTurn == kTrue);
     for (int i = 0; i < 80 && w->demoTimer()->isActive(); ++i) w->tmrDemo_Timer();
-    EXPECT_TRUE(w->game().bGameOver);
+    EXPECT_TRUE(game.bGameOver);
     EXPECT_FALSE(w->demoTimer()->isActive());
     EXPECT_NE(w->StatusText(0).indexOf("，"), -1);  // the result line
     EXPECT_EQ(w.InvariantFailures(), "");
 
+    // One empty corner whose every line holds only white discs up to the border: neither
+    // side can move there, yet both have discs. Black passes, then white.
     w->mnuNewGame_Click();
-    w->mnuDemo_Click();
-    w->mnuNewGame_Click();
-    EXPECT_FALSE(w->demoTimer()->isActive());
-    w->optComputer->setChecked(true);
-    w->mnuDemo_Click();
-    EXPECT_FALSE(w->demoTimer()->isActive());
-}
-
-// One empty corner whose every line holds only white discs up to the border: neither side
-// can move there, yet both have discs. Black passes, then white: the second half-move ends it.
-TEST(frmMainDemo, ADoublePassEndsTheDemoWithTheResultLine) {
-    TestWindow w;
-    Game& game = w->game();
     for (int16_t k = 0; k < 64; ++k) {
         const int16_t r = k / 8 + 1, c = k % 8 + 1;
         game.sBoard(r, c) = r == 1 || c == 1 || r == c ? 'W' : 'B';
@@ -182,10 +167,19 @@ TEST(frmMainDemo, ADoublePassEndsTheDemoWithTheResultLine) {
     game.sBoard(1, 1) = '.';
     game.SetDiscCount(kPlayer, 42);
     game.SetDiscCount(kComputer, 21);
+    w.script->messages.clear();
     w->mnuDemo_Click();
     w->tmrDemo_Timer();
     EXPECT_EQ(w.script->messages, QStringList({"计算机被罚步一次", "计算机被罚步一次"}));
     EXPECT_TRUE(w->StatusText(0).startsWith("提示：双方罚步，"));
+    EXPECT_FALSE(w->demoTimer()->isActive());
+
+    w->mnuNewGame_Click();
+    w->mnuDemo_Click();
+    w->mnuNewGame_Click();
+    EXPECT_FALSE(w->demoTimer()->isActive());
+    w->optComputer->setChecked(true);
+    w->mnuDemo_Click();
     EXPECT_FALSE(w->demoTimer()->isActive());
 }
 

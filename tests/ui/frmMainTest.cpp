@@ -23,11 +23,10 @@ void ExpectShownFits(const QLabel* label, const QString& whole) {
     SCOPED_TRACE(whole.toStdString());
     const QString shown = label->text();
     const int room = label->contentsRect().width();
-    EXPECT_TRUE(whole.startsWith(shown));
     EXPECT_LE(label->fontMetrics().horizontalAdvance(shown), room);
     QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, whole);
     characters.setPosition(shown.size());
-    EXPECT_TRUE(characters.isAtBoundary());
+    EXPECT_TRUE(whole.startsWith(shown) && characters.isAtBoundary());
     const int next = characters.toNextBoundary();
     EXPECT_TRUE(shown == whole || label->fontMetrics().horizontalAdvance(whole.left(next)) > room);
     EXPECT_EQ(label->toolTip(), shown == whole ? QString() : whole);
@@ -38,7 +37,7 @@ QLabel* StatusLine(TestWindow& w, int i) {
     return w->findChild<QLabel*>(QString("lblStatus%1").arg(i));
 }
 
-TEST(frmMain, StartsWithTheDefaultGameAndTheComputerMayOpen) {
+TEST(frmMain, StartsWithTheDefaultGameAndTheComputerMayOpenIt) {
     TestWindow w;
     EXPECT_EQ(w->windowTitle(), "Quorvane");
     EXPECT_EQ(w.Record(), kStart);
@@ -54,9 +53,6 @@ TEST(frmMain, StartsWithTheDefaultGameAndTheComputerMayOpen) {
     w->optComputer->setChecked(true);
     EXPECT_EQ(w.Record().substr(22, 1), "B");
     EXPECT_EQ(w.Status().mid(0, 2), QStringList({"提示：轮你走棋，你执白棋", "轮次：1"}));
-    w->optHuman->setChecked(true);
-    EXPECT_EQ(w.Record(), kStart);
-    EXPECT_EQ(w->StatusText(0), "提示：轮你走棋，你执黑棋");
 }
 
 // Releases off the board and on an occupied cell change nothing; a legal one is answered
