@@ -30,17 +30,13 @@ const std::pair<std::function<void(TestWindow&)>, std::string> kInterruptions[] 
 // A replay board is never played on by the demo, and nothing the wait's caller does
 // afterwards may break the invariants.
 TEST(Reentry, DuringTheComputersPauseAndADemoTick) {
-    const std::function<void(TestWindow&)> waits[] = {[](TestWindow& w) { w.ClickCell(3, 4); },
-                                                      [](TestWindow& w) {
-                                                          w->mnuDemo_Click();
-                                                          w->tmrDemo_Timer();
-                                                      }};
-    for (const auto& startWait : waits) {
+    for (const bool demo : {false, true}) {
         for (const auto& [act, want] : kInterruptions) {
             SCOPED_TRACE(want);
             TestWindow w;
             w.duringNextWait = [&] { act(w); };
-            startWait(w);
+            if (demo) w->mnuDemo_Click();
+            demo ? w->tmrDemo_Timer() : w.ClickCell(3, 4);
             const bool start = want.ends_with("…");  // 3 bytes
             EXPECT_EQ(start ? w.Record().substr(0, want.size() - 3) + "…" : w.Record(), want);
             EXPECT_EQ(w.InvariantFailures(), "");

@@ -53,16 +53,12 @@ TEST(frmMainRecord, WholeGameSavedOpenedAndFastForwarded) {
     w->OpenFromCommandLine(("/OPEN " + path).toStdString());
     EXPECT_EQ(w->StatusText(0), "提示：棋谱播放");
     EXPECT_EQ(w.Buttons(), "11111");
-    w.ClickCell(3, 4);  // clicks on the replay board do nothing
-    EXPECT_EQ(w.Record(), kStart);
     w.Press(ReplayButton::Bottom);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !w->playTimer()->isActive(); }, 20000));
     EXPECT_EQ(w.Record(), played);
-    EXPECT_EQ(w.Buttons(), "11111");
     EXPECT_EQ(w->StatusText(1), "轮次：0");  // replay never counts
     EXPECT_EQ(w.InvariantFailures(), "");
     w.Press(ReplayButton::Top);
-    EXPECT_EQ(w.Record(), kStart);
     w.Press(ReplayButton::StepPlay);
     w.Press(ReplayButton::Stop);
     EXPECT_EQ(w.Record(), kStart);
