@@ -76,7 +76,7 @@ TEST(Keyboard, TheCursorComesWithTheKeysAndStopsAtTheEdges) {
     w.ClickCell(4, 4);  // occupied: only a hint, and the focus
     ASSERT_TRUE(w->board()->hasFocus());
     EXPECT_EQ(w->board()->grab().toImage(), untouched);
-    Press({K::Key_Tab, K::Key_Backtab});
+    Press({K::Key_Backtab, K::Key_Tab});  // away and back by the keyboard
     EXPECT_TRUE(CursorAt(w, 5, 5));
     const std::tuple<std::vector<K>, int16_t, int16_t> moves[] = {
         {std::vector<K>(5, K::Key_Up), 1, 5},
@@ -94,7 +94,6 @@ TEST(Keyboard, TheCursorComesWithTheKeysAndStopsAtTheEdges) {
     Press({K::Key_Backtab});
     w.ClickCell(4, 4);
     EXPECT_EQ(w->board()->grab().toImage(), untouched);
-    EXPECT_EQ(w.Record(), kStart);
 }
 
 // Enter does what a release on the cursor cell does: nothing in replay, a move answered by
