@@ -32,7 +32,7 @@ const std::pair<std::function<void(TestWindow&)>, std::string> kInterruptions[] 
 TEST(Reentry, DuringTheComputersPauseAndADemoTick) {
     for (const bool demo : {false, true}) {
         for (const auto& [act, want] : kInterruptions) {
-            SCOPED_TRACE(want);
+            SCOPED_TRACE(want + (demo ? " in a demo tick" : ""));
             TestWindow w;
             w.duringNextWait = [&] { act(w); };
             if (demo) w->mnuDemo_Click();

@@ -18,7 +18,7 @@
 namespace {
 
 // What the label shows must be the start of the whole text, end on a whole character and
-// be the longest such start that fits; the whole text stays reachable.
+// be the longest such start that fits, drawn from the top left; the whole text stays reachable.
 void ExpectShownFits(const QLabel* label, const QString& whole) {
     SCOPED_TRACE(whole.toStdString());
     const QString shown = label->text();
@@ -31,6 +31,7 @@ void ExpectShownFits(const QLabel* label, const QString& whole) {
     EXPECT_TRUE(shown == whole || label->fontMetrics().horizontalAdvance(whole.left(next)) > room);
     EXPECT_EQ(label->toolTip(), shown == whole ? QString() : whole);
     EXPECT_EQ(label->accessibleName(), whole);
+    EXPECT_EQ(label->alignment(), Qt::AlignLeft | Qt::AlignTop);
 }
 
 QLabel* StatusLine(TestWindow& w, int i) {
