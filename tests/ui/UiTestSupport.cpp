@@ -1,72 +1,50 @@
 #include "UiTestSupport.h"
 
+#include <gtest/gtest.h>
+
 #include <QFile>
 #include <QImage>
 #include <QTest>
+#include <QToolButton>
 #include <algorithm>
 
 #include "BoardView.h"
 #include "Referee.h"
 #include "modWait.h"
 
-namespace {
-
-template <class T>
-T Pop(std::deque<T>& answers) {
-    T answer = answers.empty() ? T() : answers.front();
-    if (!answers.empty()) answers.pop_front();
-    return answer;
-}
-
-class FakeDialogs final : public Dialogs {
-  public:
-    explicit FakeDialogs(std::shared_ptr<Script> script) : script_(std::move(script)) {}
-    void Inform(QWidget*, const QString&, const QString& text) override {
-        script_->messages.push_back(text);
-        if (script_->onInform) script_->onInform(text);
-    }
-    bool AskYesNo(QWidget*, const QString&, const QString& text) override {
-        script_->messages.push_back(text);
-        return Pop(script_->yesNo);
-    }
-    std::optional<QString> InputText(QWidget*, const QString&, const QString&, const QString&,
-                                     QPoint) override {
-        return Pop(script_->inputs);
-    }
-    QString OpenRecordPath(QWidget*) override { return Pop(script_->openPaths); }
-    QString SaveRecordPath(QWidget*) override { return Pop(script_->savePaths); }
-
-  private:
-    std::shared_ptr<Script> script_;
-};
-
-std::string DrawnBoard(frmMain& window) {
+static std::string DrawnBoard(frmMain& window) {
     BoardView* board = window.board();
     board->Marker()->hide();  // the frame is not part of the position
     const QImage image = board->grab().toImage();
     board->Marker()->show();
     const int n = window.game().iBoardSize;
     std::string text;
-    for (int row = 1; row <= n; ++row) {
-        for (int col = 1; col <= n; ++col) {
-            const QPoint centre = board->CellRect(int16_t(row), int16_t(col)).center();
-            const QColor colour = image.pixelColor(centre * image.width() / board->width());
-            text += colour == Qt::black ? 'B' : colour == Qt::white ? 'W' : '.';
-        }
-        text += row < n ? "\n" : "";
+    for (int k = 0; k < n * n; ++k) {
+        const QPoint centre = board->CellRect(int16_t(k / n + 1), int16_t(k % n + 1)).center();
+        const QColor colour = image.pixelColor(centre * image.width() / board->width());
+        text += std::string(k % n == 0 && k > 0 ? "\n" : "") + (colour == Qt::black   ? 'B'
+                                                                : colour == Qt::white ? 'W'
+                                                                                      : '.');
     }
     return text;
 }
 
-}  // namespace
-
-TestWindow::TestWindow() : window(std::make_unique<frmMain>(std::make_unique<FakeDialogs>(script))) {
+TestWindow::TestWindow() {
+    auto dialogs = std::make_unique<Script>();
+    script = dialogs.get();
+    window = std::make_unique<frmMain>(std::move(dialogs));
     window->SetQuitRoutine([this] { ++quitCount; });
     window->SetWaitRoutine([this](int32_t) {
         if (auto action = std::exchange(duringNextWait, nullptr)) action();
         modWait::WaitMilliseconds(5);
     });
     window->show();
+}
+
+QString TestWindow::File(const QString& name, const QByteArray& bytes) {
+    QFile file(dir.filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    return file.fileName();
 }
 
 void TestWindow::OpenRecord(const QString& path) {
@@ -79,16 +57,25 @@ void TestWindow::ClickCell(int row, int col) {
                       window->board()->CellRect(int16_t(row), int16_t(col)).center());
 }
 
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+void TestWindow::Press(ReplayButton button) { window->picReplay->Button(button)->click(); }
+
+QStringList TestWindow::Status() const {
+    return {window->StatusText(0), window->StatusText(1), window->StatusText(2),
+            window->StatusText(3)};
 }
 
-std::string InvariantFailures(frmMain& window) {
-    Game& game = window.game();
+std::string TestWindow::Buttons() const {
+    std::string states;
+    for (int b = 0; b < 5; ++b)
+        states += window->picReplay->Button(ReplayButton(b))->isEnabled() ? '1' : '0';
+    return states;
+}
+
+std::string TestWindow::InvariantFailures() const {
+    Game& game = window->game();
     const std::string expected = game.sBoard.ToString();
     std::string failures;
-    if (const std::string drawn = DrawnBoard(window); drawn != expected)
+    if (const std::string drawn = DrawnBoard(*window); drawn != expected)
         failures += "drawn board differs:\n" + drawn + "\nexpected:\n" + expected + "\n";
     const auto count = [&](char c) { return std::ranges::count(expected, c); };
     const char own = game.sSideLetter[kPlayer];
@@ -96,8 +83,8 @@ std::string InvariantFailures(frmMain& window) {
                               game.iDiscCount[kComputer] != count(own == 'B' ? 'W' : 'B')))
         failures += "the counts differ from the discs\n";
     // An invalid record shown after a failed open is not a record of this board.
-    if (window.RecordText().find("(Invalid)") != std::string::npos) return failures;
-    const std::optional<ReplayResult> replayed = ReplayRecord(window.RecordText());
+    if (Record().find("(Invalid)") != std::string::npos) return failures;
+    const std::optional<ReplayResult> replayed = ReplayRecord(Record());
     std::string rows = replayed ? replayed->position.Text() : "no record";
     std::ranges::replace(rows, '/', '\n');
     if (!replayed || !replayed->error.empty() || rows != expected)

@@ -1,188 +1,203 @@
-// Records through the window: save, open, replay, the command line, and demo mode.
+// Records through the window: save, open, replay, the command line, drops and demo mode; the
+// folder the record dialogs open in.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
-#include <QFile>
+#include <QApplication>
+#include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QToolButton>
 
-#include "ReplayPanel.h"
 #include "UiTestSupport.h"
 
 namespace {
-
-constexpr const char* kStart = "Size8 BE4 WD4 BD5 WE5 ";
 
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Top, Step, Auto, Bottom, Stop as '1' (enabled) or '0'.
-std::string ButtonStates(TestWindow& w) {
-    std::string states;
-    for (int b = 0; b < 5; ++b) states += w->picReplay->Button(ReplayButton(b))->isEnabled() ? '1' : '0';
-    return states;
-}
-
-void Press(TestWindow& w, ReplayButton button) { w->picReplay->Button(button)->click(); }
-
-TEST(frmMainRecord, SaveAsksBeforeReplacingAndSaysWhenItFails) {
-    QTemporaryDir dir;
-    TestWindow w;
-    const QString path = dir.filePath("new.zvr");
-    // A new file, an existing one kept (No) and replaced (Yes), a cancel, a failure.
-    w.script->savePaths = {path, path, path, "  ", dir.filePath("new.zvr/below")};
-    w.script->yesNo = {false, true};
-    w->mnuSave_Click();
-    EXPECT_EQ(ReadAll(path), QByteArray(kStart) + "\r\n");
-    w.ClickCell(3, 4);
-    w->mnuSave_Click();
-    EXPECT_EQ(ReadAll(path), QByteArray(kStart) + "\r\n");
-    w->mnuSave_Click();
-    EXPECT_EQ(ReadAll(path), QByteArray::fromStdString(w.Record() + "\r\n"));
-    w->mnuSave_Click();
-    w->mnuSave_Click();
-    EXPECT_EQ(w.script->messages, QStringList({"存在同名文件，是否替换？", "存在同名文件，是否替换？",
-                                               "关闭文件时出错，重试。"}));
-}
-
-// A whole game, player (black) against the expert, each turn the first legal cell; saved,
-// opened, fast-forwarded, back to the start and stopped.
-TEST(frmMainRecord, WholeGameRoundTripsThroughAFileAndFastForward) {
-    QTemporaryDir dir;
+// A whole game, player (black) against the expert, each turn the first legal cell. Saved
+// where the start was saved (asked first: kept, then replaced), a cancel, a failure; opened
+// from the command line after a change of size, fast-forwarded, back to the start, a step
+// and stopped: a new game of the record's size.
+TEST(frmMainRecord, WholeGameSavedOpenedAndFastForwarded) {
     TestWindow w;
     Game& game = w->game();
+    const QString path = w.dir.filePath("game.zvr");
+    w.script->savePaths = {path, path, path, "  ", path + "/below"};
+    w.script->yesNo = {false, true};
+    w->mnuSave_Click();
     for (int guard = 0; guard < 200 && !game.bGameOver; ++guard) {
-        std::pair<int, int> cell{1, 1};  // no legal cell: the click is the player's pass
-        for (int r = game.iBoardSize; r >= 1; --r) {
-            for (int c = game.iBoardSize; c >= 1; --c) {
-                if (game.EvaluateMove(int16_t(r), int16_t(c), false) > kIllegalMove) cell = {r, c};
-            }
-        }
-        w.ClickCell(cell.first, cell.second);
+        const int n = game.iBoardSize;
+        int k = 0;  // no legal cell: a click on the first is the player's pass
+        while (k < n * n &&
+               game.EvaluateMove(int16_t(k / n + 1), int16_t(k % n + 1), false) <= kIllegalMove)
+            ++k;
+        w.ClickCell(k % (n * n) / n + 1, k % n + 1);
     }
     ASSERT_TRUE(game.bGameOver);
-    EXPECT_EQ(InvariantFailures(*w), "");
     const std::string played = w.Record();
-    const std::string finalBoard = game.sBoard.ToString();
-    w.script->savePaths.push_back(dir.filePath("game.zvr"));
+    w.script->messages.clear();
     w->mnuSave_Click();
+    EXPECT_EQ(ReadAll(path), QByteArray(kStart) + "\r\n");
+    for (int i = 0; i < 3; ++i) w->mnuSave_Click();
+    EXPECT_EQ(ReadAll(path), QByteArray::fromStdString(played + "\r\n"));
+    EXPECT_EQ(w.script->messages,
+              QStringList({"存在同名文件，是否替换？", "存在同名文件，是否替换？",
+                           "关闭文件时出错，重试。"}));
 
-    w.OpenRecord(dir.filePath("game.zvr"));
-    EXPECT_EQ(w.Record(), kStart);
+    w.script->inputs = {"10"};
+    w->mnuSize_Click();
+    w->OpenFromCommandLine(("/OPEN " + path).toStdString());
     EXPECT_EQ(w->StatusText(0), "提示：棋谱播放");
-    EXPECT_EQ(ButtonStates(w), "11111");
-    w.ClickCell(3, 4);  // clicks on the replay board do nothing
-    EXPECT_EQ(w.Record(), kStart);
-
-    Press(w, ReplayButton::Bottom);
+    EXPECT_EQ(w.Buttons(), "11111");
+    w.Press(ReplayButton::Bottom);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !w->playTimer()->isActive(); }, 20000));
     EXPECT_EQ(w.Record(), played);
-    EXPECT_EQ(game.sBoard.ToString(), finalBoard);
-    EXPECT_EQ(ButtonStates(w), "11111");
     EXPECT_EQ(w->StatusText(1), "轮次：0");  // replay never counts
-    EXPECT_EQ(InvariantFailures(*w), "");
-
-    Press(w, ReplayButton::Top);
+    EXPECT_EQ(w.InvariantFailures(), "");
+    w.Press(ReplayButton::Top);
+    w.Press(ReplayButton::StepPlay);
+    w.Press(ReplayButton::Stop);
     EXPECT_EQ(w.Record(), kStart);
-    Press(w, ReplayButton::Stop);
     EXPECT_FALSE(game.bReplayMode);
-    EXPECT_EQ(ButtonStates(w), "00000");
+    EXPECT_EQ(w.Buttons(), "00000");
 }
 
 // A record error: the timer is off before the box shows, only Top and Stop stay, and Top
-// starts again. Then an invalid record: shown, never replayed, whatever turns replay back on.
-TEST(frmMainRecord, RecordErrorsAndInvalidRecords) {
-    QTemporaryDir dir;
+// starts again. Then an invalid record opened mid-replay: shown, never replayed, and the
+// game goes on from the replayed board with labels that agree with it.
+TEST(frmMainRecord, RecordErrorsAndAnInvalidRecordOpenedDuringReplay) {
     TestWindow w;
-    ASSERT_TRUE(WriteFile(dir.filePath("wz26.zvr"), "Size8 BE4 WD4 BD5 WE5 BD3 WZ26 \r\n"));
-    ASSERT_TRUE(WriteFile(dir.filePath("bad.zvr"), "size8 BE4\r\n"));
-    w.OpenRecord(dir.filePath("wz26.zvr"));
-    bool timerOffDuringMessage = false;
-    w.script->onInform = [&](const QString&) { timerOffDuringMessage = !w->playTimer()->isActive(); };
-    Press(w, ReplayButton::AutoPlay);
+    w.OpenRecord(w.File("wz26.zvr", "Size8 BE4 WD4 BD5 WE5 BD3 WZ26 \r\n"));
+    w.script->onInform = [&](const QString&) { EXPECT_FALSE(w->playTimer()->isActive()); };
+    w.Press(ReplayButton::AutoPlay);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !w.script->messages.empty(); }, 3000));
     EXPECT_EQ(w.script->messages, QStringList{"棋谱此处有误！"});
-    EXPECT_TRUE(timerOffDuringMessage);
-    EXPECT_EQ(ButtonStates(w), "10001");
+    EXPECT_EQ(w.Buttons(), "10001");
     EXPECT_EQ(w.Record(), std::string(kStart) + "BD3 ");
-    Press(w, ReplayButton::Top);
-    EXPECT_EQ(ButtonStates(w), "11111");
+    w.Press(ReplayButton::Top);
+    EXPECT_EQ(w.Buttons(), "11111");
     EXPECT_EQ(w.Record(), kStart);
 
-    Press(w, ReplayButton::AutoPlay);
-    w.OpenRecord(dir.filePath("bad.zvr"));
+    w.Press(ReplayButton::StepPlay);
+    w.Press(ReplayButton::AutoPlay);
+    w.OpenRecord(w.File("bad.zvr", "size8 BE4\r\n"));
     EXPECT_EQ(w.Record(), "size8 BE4\r\n(Invalid)");
     EXPECT_FALSE(w->game().bReplayMode || w->playTimer()->isActive());
-    EXPECT_EQ(ButtonStates(w), "00000");
-    w->game().bReplayMode = true;
-    w->cmdStepPlay_Click();
-    EXPECT_EQ(InvariantFailures(*w), "");
-    w.OpenRecord(dir.filePath("missing.zvr"));  // an unreadable path changes nothing
+    EXPECT_EQ(w.Buttons(), "00000");
+    // Black's replayed move left four black discs and one white; the player holds black.
+    EXPECT_EQ(w.Status(),
+              QStringList({"提示：轮你走棋，你执黑棋", "轮次：1", "玩家得分：4", "计算机得分：1"}));
+    w.OpenRecord(w.dir.filePath("missing.zvr"));  // an unreadable path changes nothing
     EXPECT_EQ(w.Record(), "size8 BE4\r\n(Invalid)");
+    w.ClickCell(6, 5);  // taking the last white disc ends the game
+    EXPECT_EQ(w->StatusText(0), "提示：子被吃尽，你赢了");
+    EXPECT_EQ(w.InvariantFailures(), "");
 }
 
-TEST(frmMainRecord, CommandLineOpensAndStopStartsAGameOfTheRecordsSize) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("My Game.zvr");
-    ASSERT_TRUE(WriteFile(path, "Size10 BF5 WE5 BE6 WF6 BE4 \r\n"));
+// One record file dropped anywhere opens as Open does; anything else is refused, already
+// over the record box, which takes no drops itself.
+TEST(frmMainRecord, DroppedRecordFileOpensAndEverythingElseIsRefused) {
     TestWindow w;
-    w->OpenFromCommandLine(("/OPEN " + path).toStdString());
-    EXPECT_TRUE(w->game().bReplayMode);
-    EXPECT_FALSE(w->bOpenFromCommandLine);
-    Press(w, ReplayButton::StepPlay);
-    EXPECT_EQ(w.Record(), "Size10 BF5 WE5 BE6 WF6 BE4 ");
-    Press(w, ReplayButton::Stop);
-    EXPECT_EQ(w.Record(), "Size10 BF5 WE5 BE6 WF6 ");
-    EXPECT_EQ(InvariantFailures(*w), "");
-
-    TestWindow ignored;
-    ignored->OpenFromCommandLine(("/opener " + path).toStdString());
-    EXPECT_FALSE(ignored->game().bReplayMode);
+    w.File("game.zvr", "Size6 BD3 WC3 BC4 WD4 \r\n");
+    w.File("bad.zvr", "size8 BE4\r\n");
+    w.File("picture.png", "\x89PNG\r\n");
+    ASSERT_TRUE(QDir(w.dir.path()).mkdir("folder.zvr"));
+    const std::tuple<QStringList, std::string, bool> cases[] = {
+        {{"picture.png"}, kStart, false},
+        {{"folder.zvr"}, kStart, false},
+        {{"game.zvr", "game.zvr"}, kStart, false},
+        {{"game.zvr"}, "Size6 BD3 WC3 BC4 WD4 ", true},
+        {{"bad.zvr"}, "size8 BE4\r\n(Invalid)", true}};
+    for (const auto& [files, record, accepted] : cases) {
+        SCOPED_TRACE(files.join(",").toStdString());
+        QMimeData data;
+        for (const QString& file : files)
+            data.setUrls(data.urls() << QUrl::fromLocalFile(w.dir.filePath(file)));
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w->txtRecord->viewport(), &enter);
+        EXPECT_EQ(enter.isAccepted(), accepted);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w.window.get(), &drop);
+        EXPECT_EQ(w.Record(), record);
+        EXPECT_EQ(w->game().bReplayMode, record.starts_with("Size6"));
+    }
 }
 
+// Root may write into any folder: for the test's span the process takes an ordinary user's
+// place, keeping root as its saved user so that it can return.
+struct OrdinaryUser {
+    ~OrdinaryUser() { EXPECT_TRUE(!switched || setresuid(0, 0, 0) == 0); }
+    const bool switched = geteuid() == 0 && setresuid(65534, 65534, 0) == 0;
+};
+
+TEST(RecordDialogFolder, ProgramFolderWhenWritableElseDocumentsElseHome) {
+    const OrdinaryUser user;
+    const QTemporaryDir tmp;
+    const QString home = tmp.filePath("home"), program = tmp.filePath("program");
+    ASSERT_TRUE(QDir().mkpath(home) && QDir().mkpath(program));
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", home.toLocal8Bit());
+    EXPECT_EQ(RecordFolder(program), program);
+    // An installed program's folder, which the user cannot write to.
+    ASSERT_TRUE(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
+    EXPECT_EQ(RecordFolder(program), home);
+    ASSERT_TRUE(QDir().mkpath(home + "/Documents"));
+    EXPECT_EQ(RecordFolder(program), home + "/Documents");
+    qputenv("HOME", oldHome);
+}
+
+// Each tick plays one black and one white move, and a tick that falls due meanwhile is
+// skipped; the demo runs to the result line. It ends too when both pass in one tick, and a
+// new game stops it; it never starts for the computer first.
 TEST(frmMainDemo, TicksPlayBlackThenWhiteToTheEnd) {
     TestWindow w;
+    Game& game = w->game();
     w->mnuDemo_Click();
+    w.duringNextWait = [&] {
+        const std::string before = w.Record();
+        w->tmrDemo_Timer();
+        EXPECT_EQ(w.Record(), before);
+    };
     w->tmrDemo_Timer();
-    EXPECT_EQ(w->game().iMoveNumber, 2);
+    EXPECT_EQ(w.Record().size(), 30u);
     EXPECT_EQ(w.Record().substr(22, 1) + w.Record().substr(26, 1), "BW");
-    EXPECT_EQ(w->game().sSideLetter[kPlayer], 'B');
-    EXPECT_EQ(w->game().bPlayerTurn, kTrue);
+    EXPECT_TRUE(game.sSideLetter[kPlayer] == 'B' && game.bPlayerTurn == kTrue);
     for (int i = 0; i < 80 && w->demoTimer()->isActive(); ++i) w->tmrDemo_Timer();
-    EXPECT_TRUE(w->game().bGameOver);
+    EXPECT_TRUE(game.bGameOver);
     EXPECT_FALSE(w->demoTimer()->isActive());
     EXPECT_NE(w->StatusText(0).indexOf("，"), -1);  // the result line
-    EXPECT_EQ(InvariantFailures(*w), "");
-}
+    EXPECT_EQ(w.InvariantFailures(), "");
 
-TEST(frmMainDemo, NewGameStopsItAndItNeverStartsForComputerFirst) {
-    TestWindow w;
-    w->mnuDemo_Click();
+    // One empty corner whose every line holds only white discs up to the border: neither
+    // side can move there, yet both have discs. Black passes, then white.
     w->mnuNewGame_Click();
-    w->optComputer->setChecked(true);
-    w->mnuDemo_Click();
-    EXPECT_FALSE(w->demoTimer()->isActive());
-}
-
-// One empty corner whose every line holds only white discs up to the border: neither side
-// can move there, yet both have discs. Black passes, then white: the second half-move ends it.
-TEST(frmMainDemo, ADoublePassEndsTheDemoWithTheResultLine) {
-    TestWindow w;
-    Game& game = w->game();
-    for (int16_t r = 1; r <= 8; ++r) {
-        for (int16_t c = 1; c <= 8; ++c) game.sBoard(r, c) = r == 1 || c == 1 || r == c ? 'W' : 'B';
+    for (int16_t k = 0; k < 64; ++k) {
+        const int16_t r = k / 8 + 1, c = k % 8 + 1;
+        game.sBoard(r, c) = r == 1 || c == 1 || r == c ? 'W' : 'B';
     }
     game.sBoard(1, 1) = '.';
     game.SetDiscCount(kPlayer, 42);
     game.SetDiscCount(kComputer, 21);
+    w.script->messages.clear();
     w->mnuDemo_Click();
     w->tmrDemo_Timer();
     EXPECT_EQ(w.script->messages, QStringList({"计算机被罚步一次", "计算机被罚步一次"}));
     EXPECT_TRUE(w->StatusText(0).startsWith("提示：双方罚步，"));
+    EXPECT_FALSE(w->demoTimer()->isActive());
+
+    w->mnuNewGame_Click();
+    w->mnuDemo_Click();
+    w->mnuNewGame_Click();
+    EXPECT_FALSE(w->demoTimer()->isActive());
+    w->optComputer->setChecked(true);
+    w->mnuDemo_Click();
     EXPECT_FALSE(w->demoTimer()->isActive());
 }
 
