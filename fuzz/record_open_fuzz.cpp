@@ -57,13 +57,6 @@ struct Window : GameHost, ReplayHost {
     }
 };
 
-// The board as BoardGrid::ToString writes it.
-std::string Rows(const Position& position) {
-    std::string rows = position.Text();
-    for (char& c : rows) c = c == '/' ? '\n' : c;
-    return rows;
-}
-
 void CheckOpenAndReplay(std::string_view bytes) {
     const ParsedRecord parsed = ParseRecordText(ReadRecordItems(bytes));
     if (!parsed.valid) return;
@@ -84,7 +77,7 @@ void CheckOpenAndReplay(std::string_view bytes) {
     if (!played || !played->error.empty() || played->moves != judged->moves ||
         played->position != judged->position)
         Fail("the replay differs from the referee's", canonical + "\nreplayed: " + window.record);
-    if (window.game.sBoard.ToString() != Rows(played->position))
+    if (window.game.sBoard.ToString() + "\n" != played->position.Grid())
         Fail("the board is not what the record text replays to", window.record);
     if (window.messages != (judged->error.empty() ? 0 : 1))
         Fail("a record error was shown wrongly or not at all", canonical);
