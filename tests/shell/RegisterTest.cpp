@@ -29,11 +29,6 @@ class RegisterFileType : public ::testing::Test {
         ScopedEnv env("XDG_DATA_HOME", dataHome);
         modRegister::RegisterFileType(".zvr", "ZorFile", "Zorvel Record", program, program);
     }
-    void ExpectRegistered(const QString& data) {
-        EXPECT_TRUE(ReadAll(data + "/mime/packages/quorvane-zorfile.xml")
-                        .contains("<glob pattern=\"*.zvr\"/>"));
-        EXPECT_TRUE(ReadAll(data + "/applications/quorvane-zorfile.desktop").contains("/open %f\n"));
-    }
 
     QTemporaryDir tmp;
     QString dataHome = tmp.filePath("data");
@@ -42,7 +37,6 @@ class RegisterFileType : public ::testing::Test {
 TEST_F(RegisterFileType, WritesTheTypeAndTheOpenCommandForTheProgramsCurrentPlace) {
     Register("/opt/old place/quorvane");  // every exit rewrites the entries
     Register("/usr/games/quorvane");
-    ExpectRegistered(dataHome);
     const QString desktopFile = dataHome + "/applications/quorvane-zorfile.desktop";
     const QByteArray entry = ReadAll(desktopFile);
     EXPECT_TRUE(entry.contains("\nExec=/usr/games/quorvane /open %f\n")) << entry.constData();
@@ -85,7 +79,8 @@ TEST_F(RegisterFileType, SignalsAndTheSessionManagerRunTheQuitRoutine) {
         EXPECT_EQ(probe.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(probe.exitCode(), 0);
         EXPECT_EQ(out + probe.readAll(), "ready");
-        ExpectRegistered(data);
+        EXPECT_TRUE(ReadAll(data + "/mime/packages/quorvane-zorfile.xml").contains("*.zvr"));
+        EXPECT_TRUE(ReadAll(data + "/applications/quorvane-zorfile.desktop").contains("/open %f"));
     }
 }
 

@@ -18,8 +18,7 @@
 namespace {
 
 struct Burst {
-    double start;   // seconds into the recording
-    double length;  // seconds
+    double start, length;  // seconds, from the start of the recording
 };
 
 class Sound : public ::testing::Test {
