@@ -87,16 +87,12 @@ void CheckOpenAndReplay(std::string_view bytes) {
     if (window.FastForward() != first) Fail("a second replay ended elsewhere", window.record);
 }
 
-// A picture exactly when Open accepts the file, and always of the size asked for.
+// A picture exactly when Open accepts the file.
 void CheckThumbnail(std::string_view bytes) {
-    constexpr int kSize = 32;
     const bool opens = ParseRecordText(ReadRecordItems(bytes)).valid;
-    const std::optional<QImage> picture = RenderRecordThumbnail(bytes, kSize);
-    if (picture.has_value() != opens)
+    if (RenderRecordThumbnail(bytes, 32).has_value() != opens)
         Fail(opens ? "no thumbnail for a record that opens" : "a thumbnail for an invalid record",
              std::string(bytes.substr(0, 300)));
-    if (picture && (picture->width() != kSize || picture->height() != kSize))
-        Fail("a thumbnail of the wrong size", std::string(bytes.substr(0, 300)));
 }
 
 }  // namespace

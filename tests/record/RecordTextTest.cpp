@@ -24,7 +24,6 @@ TEST(Notation, TokensAndHeadersReadAndWritten) {
                                "Size8x", "Size-8", "Size 8"})
         EXPECT_FALSE(ParseHeaderToken(header).has_value()) << '"' << header << '"';
     EXPECT_EQ(AppendMove(HeaderToken(26) + " ", 'W', 26, 26), "Size26 WZ26 ");
-    EXPECT_EQ(MoveToken('B', 10, 1), "BA10");
 }
 
 TEST(RecordText, ReadsItemsSplitsAndParses) {

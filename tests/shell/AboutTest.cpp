@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -23,7 +22,6 @@ TEST(AboutBox, FindsASystemInformationProgramOnPathOrSaysThereIsNone) {
     ScopedEnv path("PATH", first.path() + ":" + second.path());
     ASSERT_TRUE(QFile(first.filePath("hardinfo")).open(QIODevice::WriteOnly));
     frmAbout about("Quorvane", QIcon(":/quorvane.png"));
-    EXPECT_EQ(about.findChild<QLabel*>("lblVersion")->text(), "Version 3.0.0");
     about.show();
     QString shown;
     QTimer::singleShot(0, &about, [&] {
