@@ -53,8 +53,8 @@ std::optional<Move> ParseMoveToken(const std::string& token) {
 std::optional<ReplayResult> ReplayRecord(const std::string& recordText) {
     std::stringstream in(recordText);
     std::string header;
-    if (!(in >> header) || !header.starts_with("Size") || header.size() < 5 ||
-        header.size() > 6 || header.find_first_not_of("0123456789", 4) != std::string::npos)
+    if (!(in >> header) || !header.starts_with("Size") || header.size() < 5 || header.size() > 6 ||
+        header.find_first_not_of("0123456789", 4) != std::string::npos)
         return std::nullopt;
     const int size = std::stoi(header.substr(4));
     if (size < 3 || size > 26) return std::nullopt;

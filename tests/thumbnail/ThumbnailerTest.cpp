@@ -51,7 +51,8 @@ TEST(Thumbnailer, PaintsTheRecordsFinalPositionAndFramesItsLastMove) {
     QTemporaryDir dir;
     const QString output = dir.filePath("out.png");
     const QString illegalTail = dir.filePath("illegal.zvr");  // a legal move, a thousand refused
-    ASSERT_TRUE(WriteAll(illegalTail, "Size8 BE4 WD4 BD5 WE5 BF4 " + QByteArray("BA1 ").repeated(1000)));
+    ASSERT_TRUE(
+        WriteAll(illegalTail, "Size8 BE4 WD4 BD5 WE5 BF4 " + QByteArray("BA1 ").repeated(1000)));
     const std::pair<QString, std::vector<int>> cases[] = {
         {kTests + "record/corpus/whole-game-8.zvr", {256}},
         {kTests + "fuzz-corpus/game-26.zvr", {32, 128, 256}},
