@@ -18,17 +18,16 @@ def start(*args, **kw):
 def wait_for(label, what, seconds=20):
     for _ in range(seconds * 5):
         try:
-            if what():
-                return what()
+            if found := what():
+                return found
         except GLib.Error:
             pass
         time.sleep(0.2)
     raise AssertionError("timed out waiting for " + label)
 
 def connect(address):
-    flags = Gio.DBusConnectionFlags
-    return Gio.DBusConnection.new_for_address_sync(
-        address, flags.AUTHENTICATION_CLIENT | flags.MESSAGE_BUS_CONNECTION)
+    flags = Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION
+    return Gio.DBusConnection.new_for_address_sync(address, flags)
 
 def main():
     read, write = os.pipe()

@@ -1,23 +1,18 @@
-// The end-to-end tests' eyes and second opinion: reads the board off the screen of the X
-// server in DISPLAY, and says with the referee what the board should show.
-//   e2e_tool board N      "X Y SIDE" of the board on the screen, then its N by N cells
-//   e2e_tool replay FILE  the position the record in FILE ends in
-// Positions are rows of B, W and . joined by '/'.
+// The end-to-end tests' eyes: reads the board off the screen of the X server in DISPLAY.
+//   e2e_tool N   "X Y SIDE" of the board on the screen, then its N by N cells as rows of
+//                B, W and . joined by '/'
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
 #include <algorithm>
-#include <fstream>
+#include <cstdlib>
 #include <iostream>
-#include <sstream>
 #include <vector>
 
-#include "Referee.h"
-
-namespace {
-
-int Board(int argc, char** argv, int n) {
+int main(int argc, char** argv) {
+    const int n = argc == 2 ? std::atoi(argv[1]) : 0;
+    if (n < 3) return 2;
     qputenv("QT_QPA_PLATFORM", "xcb");
     QGuiApplication app(argc, argv);
     const QImage image = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
@@ -51,21 +46,4 @@ int Board(int argc, char** argv, int n) {
     }
     std::cout << left << " " << top << " " << side << "\n" << cells << "\n";
     return 0;
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
-    const std::string command = argc == 3 ? argv[1] : "";
-    if (command == "board") return Board(argc, argv, std::stoi(argv[2]));
-    if (command == "replay") {
-        std::stringstream text;
-        text << std::ifstream(argv[2]).rdbuf();
-        const auto result = ReplayRecord(text.str());
-        if (!result || !result->error.empty()) return 1;
-        std::cout << result->position.Text() << "\n";
-        return 0;
-    }
-    std::cerr << "usage: e2e_tool board N | replay FILE\n";
-    return 2;
 }

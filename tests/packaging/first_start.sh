@@ -9,24 +9,6 @@
 #   first_start.sh PACKAGE.deb
 set -euo pipefail
 
-# first_start.sh --quit GAME LOG, as xvfb-run runs it below: the first quit, through the
-# Game menu of the real program on a private X server.
-if [ "${1:-}" = --quit ]; then
-    "$2" >"$3" 2>&1 &
-    game=$!
-    wid=$(timeout 30 xdotool search --sync --onlyvisible --pid "$game" --name '^Quorvane$' | head -1)
-    windows=$(xdotool search --onlyvisible --pid "$game" | wc -l)
-    timeout 5 xdotool windowfocus --sync "$wid" key alt+g
-    for _ in $(seq 50); do
-        [ "$(xdotool search --onlyvisible --pid "$game" | wc -l)" -gt "$windows" ] && break
-        sleep 0.1
-    done
-    xdotool key q
-    for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || exit 0; sleep 0.1; done
-    kill "$game"
-    exit 1
-fi
-
 deb=$(realpath "$1")
 work=$(mktemp -d "${TMPDIR:-/tmp}/quorvane-first-start.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -66,7 +48,11 @@ for _ in $(seq 100); do [ -e "$work/args" ] && break; sleep 0.1; done
 [ "$(cat "$work/args" 2>/dev/null)" = "$(printf '/open\n%s' "$record")" ] ||
     fail "opening the record ran: $(cat "$work/args" 2>/dev/null)"
 
-xvfb-run -a -s "-screen 0 800x600x24 -nolisten tcp" "$0" --quit "$usr/games/quorvane" "$work/game.log" ||
+# The first quit, on a private X server, the way a session ending ends it: once the window
+# shows, SIGTERM, which runs the same quit routine as the Game menu's Quit.
+xvfb-run -a -s "-screen 0 800x600x24 -nolisten tcp" sh -c '"$1" >"$2" 2>&1 &
+    timeout 30 xdotool search --sync --onlyvisible --pid $! --name "^Quorvane\$" >/dev/null &&
+    kill -TERM $! && wait $!' sh "$usr/games/quorvane" "$work/game.log" ||
     fail "the game did not quit: $(cat "$work/game.log")"
 entry=$XDG_DATA_HOME/applications/quorvane-zorfile.desktop
 desktop-file-validate "$entry" || fail "the registered entry does not validate"

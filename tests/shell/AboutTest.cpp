@@ -1,27 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QLabel>
+#include <QDesktopServices>
+#include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <QUrl>
 
-#include "ShellTestSupport.h"
+#include "Help.h"
+#include "TestFiles.h"
 #include "frmAbout.h"
 
 namespace {
-
-TEST(AboutBox, ShowsTitleAndVersionAndClosesOnEnterAndEscape) {
-    frmAbout about("Quorvane", QIcon(":/quorvane.png"));
-    EXPECT_EQ(about.findChild<QLabel*>("lblTitle")->text(), "Quorvane");
-    EXPECT_EQ(about.findChild<QLabel*>("lblVersion")->text(), "Version 3.0.0");
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-        about.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
-        QTest::keyClick(&about, key);
-        EXPECT_FALSE(about.isVisible()) << key;
-    }
-}
 
 // Without one the box says so and stays; a plain file of a known name is no program.
 TEST(AboutBox, FindsASystemInformationProgramOnPathOrSaysThereIsNone) {
@@ -39,8 +32,34 @@ TEST(AboutBox, FindsASystemInformationProgramOnPathOrSaysThereIsNone) {
     QTest::mouseClick(about.findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);
     EXPECT_EQ(shown, "Quorvane: System Information Is Unavailable At This Time");
     EXPECT_TRUE(about.isVisible());
-    ASSERT_TRUE(WriteExecutable(second.filePath("xfce4-taskmanager"), "#!/bin/sh\n"));
+    ASSERT_TRUE(WriteAll(second.filePath("xfce4-taskmanager"), "#!/bin/sh\n", true));
     EXPECT_EQ(frmAbout::FindSysInfoProgram(), second.filePath("xfce4-taskmanager"));
 }
 
 }  // namespace
+
+// Stands in for the desktop's file handler, so the test sees what would be opened.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+  public:
+    UrlCatcher() { QDesktopServices::setUrlHandler("file", this, "Open"); }
+    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler("file"); }
+    QList<QUrl> opened;
+
+  public slots:
+    void Open(const QUrl& url) { opened.append(url); }
+};
+
+TEST(HelpContents, OpensReadmeFromTheProgramFolderWhichBecomesCurrent) {
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(QDir::tempPath());
+    UrlCatcher catcher;
+    Help::ShowContents();
+    const QString folder = QCoreApplication::applicationDirPath();
+    EXPECT_EQ(catcher.opened, QList{QUrl::fromLocalFile(folder + "/readme.txt")});
+    EXPECT_EQ(QDir::current().canonicalPath(), QDir(folder).canonicalPath());
+    QDir::setCurrent(before);
+}
+
+#include "AboutTest.moc"

@@ -1,43 +1,87 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
 
-#include "ShellTestSupport.h"
+#include "TestFiles.h"
 #include "modRegister.h"
 
 namespace {
 
-class RegisterFileType : public DataHomeTest {
+// A temporary folder for $XDG_DATA_HOME. Registration refreshes the desktop's databases in
+// detached processes: the folder stays until those naming it end, or they would write into
+// it as it goes away.
+class RegisterFileType : public ::testing::Test {
   protected:
+    void TearDown() override {
+        EXPECT_TRUE(QTest::qWaitFor(
+            [needle = tmp.path().toLocal8Bit()] {
+                for (const QString& pid : QDir("/proc").entryList({"[0-9]*"}, QDir::Dirs))
+                    if (ReadAll("/proc/" + pid + "/cmdline").contains(needle)) return false;
+                return true;
+            },
+            20000));
+    }
     void Register(const QString& program) {
+        ScopedEnv env("XDG_DATA_HOME", dataHome);
         modRegister::RegisterFileType(".zvr", "ZorFile", "Zorvel Record", program, program);
     }
 
-    ScopedEnv env{"XDG_DATA_HOME", dataHome};
-    QString desktopFile = dataHome + "/applications/quorvane-zorfile.desktop";
+    QTemporaryDir tmp;
+    QString dataHome = tmp.filePath("data");
 };
 
 TEST_F(RegisterFileType, WritesTheTypeAndTheOpenCommandForTheProgramsCurrentPlace) {
     Register("/opt/old place/quorvane");  // every exit rewrites the entries
     Register("/usr/games/quorvane");
-
-    const QString package = ReadText(dataHome + "/mime/packages/quorvane-zorfile.xml");
-    EXPECT_TRUE(package.contains("<mime-type type=\"application/x-zorvel-record\">"));
-    EXPECT_TRUE(package.contains("<glob pattern=\"*.zvr\"/>"));
-    const QString entry = ReadText(desktopFile);
-    EXPECT_EQ(DesktopValue(entry, "Exec"), "/usr/games/quorvane /open %f");
-    EXPECT_EQ(DesktopValue(entry, "MimeType"), "application/x-zorvel-record;");
+    const QString desktopFile = dataHome + "/applications/quorvane-zorfile.desktop";
+    const QByteArray entry = ReadAll(desktopFile);
+    EXPECT_TRUE(entry.contains("\nExec=/usr/games/quorvane /open %f\n")) << entry.constData();
+    EXPECT_TRUE(entry.contains("\nMimeType=application/x-zorvel-record;\n"));
     EXPECT_EQ(QProcess::execute("desktop-file-validate", {desktopFile}), 0);
     // The refreshed database is what makes the desktop recognise the files.
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return ReadText(dataHome + "/mime/globs2").contains("x-zorvel-record:*.zvr"); },
+        [&] { return ReadAll(dataHome + "/mime/globs2").contains("x-zorvel-record:*.zvr"); },
         20000));
 }
 
 TEST_F(RegisterFileType, UnwritableDataHomeWritesNothingAndDoesNotCrash) {
-    MakeDataHomeUnwritable();
+    ASSERT_TRUE(WriteAll(dataHome, ""));  // a file where the folder belongs
     Register("/usr/games/quorvane");
-    ExpectNothingWritten();
+    EXPECT_EQ(QFileInfo(dataHome).size(), 0);
+    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{"data"});
+}
+
+// Each way the session ends the program, inside the computer's wait and inside a modal box:
+// the quit routine registers the file type and ends the process with status 0 on the spot.
+TEST_F(RegisterFileType, SignalsAndTheSessionManagerRunTheQuitRoutine) {
+    const struct {
+        const char* mode;
+        int signal;  // 0: the session manager's quit, sent by the probe itself
+    } cases[] = {
+        {"wait", SIGTERM}, {"box", SIGTERM}, {"wait", SIGHUP}, {"box", SIGINT}, {"session", 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.mode) + " " + std::to_string(c.signal));
+        const QString data = tmp.filePath(QString("%1-%2").arg(c.mode).arg(c.signal));
+        QProcess probe;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_DATA_HOME", data);
+        probe.setProcessEnvironment(environment);
+        probe.start(QUIT_PROBE_PATH, {c.mode});
+        QByteArray out;
+        while (!out.contains("ready") && probe.waitForReadyRead(20000)) out += probe.readAll();
+        if (c.signal != 0) ::kill(static_cast<pid_t>(probe.processId()), c.signal);
+        ASSERT_TRUE(probe.waitForFinished(20000));
+        EXPECT_EQ(probe.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(probe.exitCode(), 0);
+        EXPECT_EQ(out + probe.readAll(), "ready");
+        EXPECT_TRUE(ReadAll(data + "/mime/packages/quorvane-zorfile.xml").contains("*.zvr"));
+        EXPECT_TRUE(ReadAll(data + "/applications/quorvane-zorfile.desktop").contains("/open %f"));
+    }
 }
 
 }  // namespace

@@ -13,24 +13,30 @@
 #include <csignal>
 
 #include "BoardView.h"
-#include "MoveSound.h"
 #include "frmMain.h"
 
 namespace {
 
 struct Burst {
-    double start;   // seconds into the recording
-    double length;  // seconds
+    double start, length;  // seconds, from the start of the recording
 };
 
 class Sound : public ::testing::Test {
 protected:
     void SetUp() override {
-        Start();
         qputenv("PULSE_SERVER", Environment().value("PULSE_SERVER").toLocal8Bit());
+        server.setProcessEnvironment(Environment());
+        // A crashed test must not leave its server (and the recorder tied to it) running.
+        server.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
+        server.start("pulseaudio", {"-n", "--daemonize=no", "--exit-idle-time=-1", "-L",
+                                    "module-null-sink sink_name=nul", "-L",
+                                    "module-native-protocol-unix", "-L", "module-always-sink"});
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return QFileInfo::exists(folder.path() + "/pulse/native"); }, 20000));
     }
     void TearDown() override {
-        Stop();
+        server.kill();
+        server.waitForFinished();
         qputenv("PULSE_SERVER", "unix:/nonexistent");  // as the other tests expect
     }
     QProcessEnvironment Environment() const {
@@ -40,21 +46,6 @@ protected:
         environment.insert("PULSE_SERVER", "unix:" + folder.path() + "/pulse/native");
         return environment;
     }
-    void Start() {
-        server.setProcessEnvironment(Environment());
-        // A crashed test must not leave its server (and the recorder tied to it) running.
-        server.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
-        server.start("pulseaudio", {"-n", "--daemonize=no", "--exit-idle-time=-1", "-L",
-                                    "module-null-sink sink_name=nul", "-L",
-                                    "module-native-protocol-unix", "-L", "module-always-sink"});
-        EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(Socket()); }, 20000));
-    }
-    void Stop() {
-        server.kill();
-        server.waitForFinished();
-        QFile::remove(Socket());
-    }
-    QString Socket() const { return folder.path() + "/pulse/native"; }
 
     // Records while `action` runs and for a second after: the sounds heard, in order.
     std::vector<Burst> Listen(const std::function<void()>& action) {
@@ -88,17 +79,6 @@ protected:
         }
         sf_close(file);
         return bursts;
-    }
-
-    // The quit probe plays `wav` and quits 1.5 s later, from inside a 30-second wait.
-    void QuitWhilePlaying(const QString& wav) {
-        QProcess probe;
-        probe.setProcessEnvironment(Environment());
-        probe.start(QUIT_PROBE_PATH, {wav, "1500"});
-        ASSERT_TRUE(probe.waitForFinished(20000)) << wav.toStdString();
-        EXPECT_EQ(probe.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(probe.exitCode(), 0);
-        EXPECT_EQ(probe.readAllStandardError(), "");
     }
 
     // A five-second tone: what cuts it off shows in the recording.
@@ -138,34 +118,28 @@ TEST_F(Sound, HeardAtSetUpAtTheMoveAndAtTheReplyUnlessSwitchedOff) {
     EXPECT_EQ(Listen([] { PlayOneMove(false); }).size(), 1u);  // only the set-up
 }
 
-TEST_F(Sound, ANewSoundCutsOffTheLastAndARestartedServerIsFoundAgain) {
-    MoveSound sound(nullptr);
-    const QString click = QUORVANE_RESOURCES_DIR "/Move.wav";
-    const auto heard = Listen([&] {
-        sound.PlayWave(Tone());
-        QTest::qWait(1000);
-        sound.PlayWave(click);
-    });
-    ASSERT_FALSE(heard.empty());
-    EXPECT_LT(heard.back().start + heard.back().length - heard[0].start, 1.8);  // cut at 1 s
-    Stop();
-    Start();
-    EXPECT_EQ(Listen([&] { sound.PlayWave(click); }).size(), 1u);
+// The quit probe plays `wav` and quits 1.5 s later from inside the wait: at once, status 0,
+// nothing said.
+void QuitWhilePlaying(const QProcessEnvironment& environment, const QString& wav) {
+    QProcess probe;
+    probe.setProcessEnvironment(environment);
+    probe.start(QUIT_PROBE_PATH, {"quit", wav});
+    ASSERT_TRUE(probe.waitForFinished(20000)) << wav.toStdString();
+    EXPECT_EQ(probe.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(probe.exitCode(), 0);
+    EXPECT_EQ(probe.readAllStandardError(), "") << wav.toStdString();
 }
 
 TEST_F(Sound, QuitEndsAtOnceAndNoFileOrServerIsSilentAndQuiet) {
     const QString tone = Tone();
-    const QString garbage = folder.path() + "/garbage.wav";
-    QFile garbageFile(garbage);
-    ASSERT_TRUE(garbageFile.open(QIODevice::WriteOnly) && garbageFile.write("RIFF, no wave") > 0);
-    garbageFile.close();
-    for (const QString& wav : {folder.path() + "/missing.wav", garbage, tone}) {
-        const auto heard = Listen([&] { QuitWhilePlaying(wav); });
+    for (const QString& wav : {folder.path() + "/missing.wav", tone}) {
+        const auto heard = Listen([&] { QuitWhilePlaying(Environment(), wav); });
         EXPECT_EQ(heard.size(), wav == tone ? 1u : 0u) << wav.toStdString();
         for (const Burst& burst : heard) EXPECT_LT(burst.length, 3.0);  // the quit cut it off
     }
-    Stop();
-    QuitWhilePlaying(tone);
+    server.kill();
+    server.waitForFinished();
+    QuitWhilePlaying(Environment(), tone);
 }
 
 }  // namespace

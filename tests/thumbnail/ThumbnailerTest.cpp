@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
@@ -11,21 +10,11 @@
 #include <sstream>
 
 #include "Referee.h"
+#include "TestFiles.h"
 
 namespace {
 
 const QString kTests = QUORVANE_TESTS_DIR "/";
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QString WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    return path;
-}
 
 // The installed entry's Exec line with its codes filled in, the command found on a PATH that
 // holds the built thumbnailer. The exit status, or -1 for a crash or a hang.
@@ -61,9 +50,9 @@ std::string DrawnGrid(const QImage& image, int side) {
 TEST(Thumbnailer, PaintsTheRecordsFinalPositionAndFramesItsLastMove) {
     QTemporaryDir dir;
     const QString output = dir.filePath("out.png");
-    const QString illegalTail = WriteFile(  // a legal move, then a thousand refused
-        dir.filePath("illegal.zvr"),
-        "Size8 BE4 WD4 BD5 WE5 BF4 " + QByteArray("BA1 ").repeated(1000));
+    const QString illegalTail = dir.filePath("illegal.zvr");  // a legal move, a thousand refused
+    ASSERT_TRUE(
+        WriteAll(illegalTail, "Size8 BE4 WD4 BD5 WE5 BF4 " + QByteArray("BA1 ").repeated(1000)));
     const std::pair<QString, std::vector<int>> cases[] = {
         {kTests + "record/corpus/whole-game-8.zvr", {256}},
         {kTests + "fuzz-corpus/game-26.zvr", {32, 128, 256}},
@@ -100,8 +89,8 @@ TEST(Thumbnailer, PaintsTheRecordsFinalPositionAndFramesItsLastMove) {
 
 TEST(Thumbnailer, WritesNothingAndFailsWithoutAValidRecord) {
     QTemporaryDir dir;
-    const QString oversized = WriteFile(  // a valid record if it were read
-        dir.filePath("oversized.zvr"), "Size8 BE4 WD4 BD5 WE5 " + QByteArray(1024 * 1024, '\n'));
+    const QString oversized = dir.filePath("oversized.zvr");  // valid if it were read
+    ASSERT_TRUE(WriteAll(oversized, "Size8 BE4 WD4 BD5 WE5 " + QByteArray(1024 * 1024, '\n')));
     const QString whole = kTests + "record/corpus/whole-game-8.zvr";
     const struct {
         QString record, size, output;

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+// Sets an environment variable for one scope; the test main sets every variable we touch.
+struct ScopedEnv {
+    ScopedEnv(const char* name, const QString& value) : name(name), old(qgetenv(name)) {
+        qputenv(name, value.toLocal8Bit());
+    }
+    ~ScopedEnv() { qputenv(name, old); }
+    const char* name;
+    QByteArray old;
+};
+
+inline QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Whether all of `bytes` went in; the file made executable if asked.
+inline bool WriteAll(const QString& path, const QByteArray& bytes, bool executable = false) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return false;
+    return !executable ||
+           file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
