@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "modCommonDialogs.h"
 
@@ -36,6 +38,24 @@ TEST(FileDialog, OpenByTypedNameCancelAndSaveWithTheDefaultExtension) {
     EXPECT_EQ(Show(dir, modCommonDialogs::kOpenDialog, "game.zvr"), dir.filePath("game.zvr"));
     EXPECT_EQ(Show(dir, modCommonDialogs::kOpenDialog, ""), "");
     EXPECT_EQ(Show(dir, 2, "new game"), dir.filePath("new game.zvr"));
+}
+
+// A name in a folder that does not exist is refused by the dialog itself, which stays open
+// for another name.
+TEST(FileDialog, SaveRefusesAFolderThatDoesNotExist) {
+    QTemporaryDir dir;
+    bool refused = false;
+    int attempts = 500;
+    std::function<void()> answerBox = [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return --attempts > 0 ? QTimer::singleShot(10, answerBox) : void();
+        refused = true;
+        box->accept();
+        WhenShown("kept");
+    };
+    QTimer::singleShot(10, answerBox);
+    EXPECT_EQ(Show(dir, 2, "nowhere/lost.zvr"), dir.filePath("kept.zvr"));
+    EXPECT_TRUE(refused);
 }
 
 }  // namespace
