@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installation: the program with its sound and help text in one folder (lib/quorvane),
 # the command in games/ on the PATH, and what a desktop and a software centre read: the
 # menu entry, the record file type, the AppStream data, the icons and the manual page.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # One thumbnailer process as a file manager starts it, on a whole 26 by 26 game: median wall
 # time, median processor time (user + system) and the largest peak resident set over RUNS
 # calls, at 256 and at 1024 px.

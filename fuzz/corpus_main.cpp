@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs the fuzz target's checks once over every file in the folders given, without
 // libFuzzer, so the ordinary test run judges the seed records too. A sample named invalid-*
 // must be refused by Open and every other one accepted.

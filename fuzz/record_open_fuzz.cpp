@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target: a file's bytes through opening a record (items, trimming, splitting,
 // validating, the board set-up) and replaying it to the end twice, judged by the referee;
 // and through the thumbnailer's picture of the same file.

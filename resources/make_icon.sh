@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Draws quorvane.png, 64x64 with transparent corners, from the same shapes as the
 # hand-written quorvane.svg (this ImageMagick has no SVG reader). Drawn at four times the
 # size and scaled down, which smooths the edges.

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Writes Move.wav, the sound of a disc set down on the board: a soft wooden click.
 
 A short burst of low-passed noise (the contact) over two damped tones (the body of the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the icon from the scalable drawing at build time, through Qt's own SVG reader: the
 // window icon at the drawing's size, so the program shows the very same pixels without
 // drawing the SVG (and paying for Qt Svg's code and heap) at every start, and the sizes the

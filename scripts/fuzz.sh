@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the record-opening fuzz target with clang and runs it for a bounded time over a copy
 # of the seed records. Fails on any crash, leak, sanitizer report or input slower than 1 s.
 # Installs nothing: scripts/install-deps.sh brings clang and its libFuzzer runtime.

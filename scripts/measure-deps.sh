@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Counts the packages and the installed size that the game's run-time packages bring onto a
 # fresh Debian 12 root, by apt-get's own simulation (nothing is installed).
 # Usage: scripts/measure-deps.sh ROOT_TARBALL 'PKG...' ['PKG...' ...]   (needs root)

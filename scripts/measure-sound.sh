@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The game beside two plain Qt Widgets windows, on one private X server and sound server:
 #   first paint   launch to the first teal pixel on the screen (board / bare window), 5 ms polls
 #   memory        peak resident set size (VmHWM) three seconds after the first paint

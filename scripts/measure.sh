@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Measures the real program on a private X server and prints a small table:
 #   CPU/wait   processor time the game uses from the player's click (D3) to the computer's
 #              reply (C3), which is mostly its 1000 ms pause (mean of 5 fresh games)

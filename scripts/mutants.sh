@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shows that the tests bite: plants each fault listed in scripts/mutants.txt, one at a time,
 # in a scratch copy of the committed project (a git worktree in a temporary folder with its
 # own build), and runs the suite against it. A fault is caught when a test fails: first the

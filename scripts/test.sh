@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds, and runs every test: the normal build, the Debian package
 # and its checks, a bounded run of the record-opening fuzzer, then the AddressSanitizer +
 # UndefinedBehaviorSanitizer build.

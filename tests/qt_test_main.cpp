@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // main() for GoogleTest suites that need a QApplication. Runs offscreen, with HOME and the
 // XDG folders pointed into a temporary folder so no test touches the real home folder.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The file managers' thumbnailer for record files: quorvane-thumbnailer INPUT OUTPUT SIZE.
 // It needs no display, no window system and no sound: a QImage painted and saved as PNG.
 #include <QFile>

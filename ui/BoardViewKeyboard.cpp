@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Keyboard play on the board: a cell cursor moved by the arrow keys, Home and End, and Enter
 // or Space taking the path of a mouse release on the cursor cell.
 #include <QKeyEvent>

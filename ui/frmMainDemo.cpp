@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Demo mode: the computer plays both colours, one black and one white move per tick.
 #include <QCoreApplication>
 #include <QRadioButton>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The menu bar of the main window and the handlers of the Options and Level menus.
 #include <QAction>
 #include <QMenu>

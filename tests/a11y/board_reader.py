@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The running window as a screen reader meets it: through the accessibility bus alone, on a
 # private X server and session bus, with keys typed by xdotool. Properties are read one by
 # one with Get: GetAll crashes a Qt 6.4 program, and libatspi's cache returns stale values.

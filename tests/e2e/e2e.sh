@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # One end-to-end scenario: the real program on a private X server with a throw-away home,
 # driven with xdotool and read back with e2e_tool.   e2e.sh SCENARIO
 # QUORVANE, E2E_TOOL and E2E_CORPUS come from the environment.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The end-to-end tests' eyes: reads the board off the screen of the X server in DISPLAY.
 //   e2e_tool N   "X Y SIDE" of the board on the screen, then its N by N cells as rows of
 //                B, W and . joined by '/'

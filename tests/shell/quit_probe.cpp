@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Sits in the game's wait or in a modal box, the move sound playing if given, and says
 // "ready"; the test then ends it the way the session does, or it quits by itself 1.5 s later
 // from a handler inside the wait (quit), as the game's menu does. Only the quit routine may

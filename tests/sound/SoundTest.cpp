@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The move sound as a listener hears it: each test runs a private PulseAudio server with a
 // null sink in its own runtime folder and records that sink's monitor.
 #include <gtest/gtest.h>

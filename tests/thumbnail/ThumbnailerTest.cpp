@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The thumbnailer run as a file manager runs it, its pictures checked against the
 // independent referee's replay of the same record.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The board: the last-move frame against the grid lines, and keyboard play (the cell cursor,
 // Enter or Space taking a mouse release's path).
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Everything a person can do while the computer waits, and while a demo tick runs: after
 // each, the board, the counts, the record text and the drawn board must agree.
 #include <gtest/gtest.h>

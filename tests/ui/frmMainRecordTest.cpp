@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Records through the window: save, open, replay, the command line, drops and demo mode; the
 // folder the record dialogs open in.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window as a player meets it: start-up, clicks, the computer's reply, the status
 // lines, menus and the board-size entry.
 #include <gtest/gtest.h>
