@@ -8,7 +8,10 @@
 set -euo pipefail
 work=$(mktemp -d)
 pids=()
-trap 'kill "${pids[@]}" 2>/dev/null; rm -rf "$work"' EXIT
+# A game that is told to end registers first, and the registration refreshes the desktop's
+# databases in detached processes: the folder goes once all are done with it (at most 5 s).
+settle() { for _ in {1..50}; do kill -0 "${pids[@]}" 2>/dev/null || grep -qsE "$work/hom[e]" /proc/[0-9]*/cmdline || return 0; sleep 0.1; done; }
+trap 'kill "${pids[@]}" 2>/dev/null; wait; settle; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # Nothing may reach the real home folder, a desktop session or a sound device.

@@ -11,7 +11,8 @@ set -euo pipefail
 
 deb=$(realpath "$1")
 work=$(mktemp -d "${TMPDIR:-/tmp}/quorvane-first-start.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+# The quit's registration refreshes the databases in detached processes: they go first.
+trap 'for _ in {1..50}; do grep -qsE "$work/hom[e]" /proc/[0-9]*/cmdline || break; sleep 0.1; done; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 dpkg-deb -x "$deb" "$work/root"

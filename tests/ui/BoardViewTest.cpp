@@ -41,6 +41,8 @@ TEST(BoardView, LastMoveFrameLinesUpWithTheGridOnEverySide) {
         const std::vector<int> lines = RunStarts(view.grab().toImage(), y, Qt::black);
         view.Marker()->show();
         const QImage framed = view.grab().toImage();
+        if (side == 7 || side == 17 || side == 26)  // kept for people to look at
+            framed.save(QString(QUORVANE_ARTIFACTS "/frame-side%1.png").arg(side));
         const std::vector<int> frame = RunStarts(framed, y, orange);
         ASSERT_EQ(lines.size(), static_cast<size_t>(side - 1));
         ASSERT_EQ(frame.size(), 2u);

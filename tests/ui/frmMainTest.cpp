@@ -72,6 +72,7 @@ TEST(frmMain, ClicksTheComputersReplyAndTheStatusLines) {
         duringWait = w.Record() + w->StatusText(0).toStdString();
         EXPECT_NE(StatusLine(w, 0)->text(), w->StatusText(0));
         ExpectShownFits(StatusLine(w, 0), w->StatusText(0));
+        w->grab().save(QUORVANE_ARTIFACTS "/status-line-cut.png");  // for people to look at
     };
     w.ClickCell(3, 4);
     EXPECT_EQ(duringWait, std::string(kStart) + "BD3 提示：轮计算机走棋，计算机执白棋");
