@@ -108,11 +108,11 @@ void PulsePlayer::ContextChanged(pa_context* context, void* self) {
 
 void PulsePlayer::StartStream() {
     pending_ = false;
-    const pa_sample_spec spec{PA_SAMPLE_S16NE, clip_->rate, clip_->channels};
+    const pa_sample_spec format{PA_SAMPLE_S16NE, clip_->rate, clip_->channels};
     pa_proplist* props = ApplicationProperties();
     // An event sound: the mixer applies its system-sounds volume to it.
     pa_proplist_sets(props, PA_PROP_MEDIA_ROLE, "event");
-    stream_ = pa_stream_new_with_proplist(context_, "Move", &spec, nullptr, props);
+    stream_ = pa_stream_new_with_proplist(context_, "Move", &format, nullptr, props);
     pa_proplist_free(props);
     if (stream_ == nullptr) {
         return;
