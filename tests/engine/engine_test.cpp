@@ -106,8 +106,8 @@ TEST_F(EngineTest, WorkedScores) {
     game.sBoard(3, 4) = kBlack;
     game.bPlayerTurn = kComputer;
     EXPECT_EQ(LegalScores(game), (Cells{{{3, 3}, 25}, {{5, 3}, 19}, {{3, 5}, 1}}));
-    NewGame(3);
-    EXPECT_EQ(LegalScores(game), (Cells{{{2, 3}, -10}, {{3, 2}, -10}}));
+    NewGame(5);  // the fourth line is also the second from the far edge
+    EXPECT_EQ(LegalScores(game), (Cells{{{1, 2}, -10}, {{2, 1}, -10}, {{3, 4}, 37}, {{4, 3}, 37}}));
 }
 
 // Black at (4,4) captures right (a white disc lies beyond the capturing one), up, and
