@@ -43,7 +43,6 @@ QLabel* StatusLine(TestWindow& w, int i) {
 
 TEST(frmMain, StartsWithTheDefaultGameAndTheComputerMayOpenIt) {
     TestWindow w;
-    EXPECT_EQ(w->windowTitle(), "Quorvane");
     EXPECT_EQ(w.Status(),
               QStringList({"提示：轮你走棋，你执黑棋", "轮次：0", "玩家得分：2", "计算机得分：2"}));
     EXPECT_TRUE(w->mnuSkill[0]->isChecked() && w->mnuSound->isChecked());
