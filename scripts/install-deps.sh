@@ -3,6 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Installs the Debian 12 packages the build, the game and the tests need, when missing.
+# Further package names given as arguments are installed with them (scripts that need more).
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,7 @@ packages=(
     libglib2.0-bin dpkg-dev file locales
     build-essential debhelper lintian appstream devscripts reuse
     at-spi2-core dbus-daemon python3-gi
+    "$@"
 )
 
 missing=()
