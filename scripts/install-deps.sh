@@ -31,4 +31,5 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 export DEBIAN_FRONTEND=noninteractive
 "${as_root[@]}" apt-get update </dev/null
-"${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}" </dev/null
+# Another install running at the same time is waited for, not failed on.
+"${as_root[@]}" apt-get install -y --no-install-recommends -o DPkg::Lock::Timeout=600 "${missing[@]}" </dev/null
