@@ -69,8 +69,8 @@ void Press(const std::vector<Qt::Key>& keys) {
 
 // The cursor is shown, and on that cell.
 bool CursorAt(TestWindow& w, int16_t row, int16_t col) {
-    return w->board()->Cursor()->isVisible() &&
-           w->board()->Cursor()->geometry() == w->board()->CellRect(row, col);
+    return w->board()->Cursor()->isVisible() && w->board()->CursorRow() == row &&
+           w->board()->CursorCol() == col;
 }
 
 // A mouse user never sees the cursor; the keyboard brings it, on the last move first.
