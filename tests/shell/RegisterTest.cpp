@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
 
+#include "QuorvaneIcon.h"
 #include "TestFiles.h"
 #include "modRegister.h"
 
@@ -33,9 +35,13 @@ class RegisterFileType : public ::testing::Test {
         modRegister::RegisterFileType(".zvr", "ZorFile", "Zorvel Record", program, program);
     }
 
+    QString Written(const QString& path) const { return ReadAll(dataHome + path); }
+
     QTemporaryDir tmp;
     QString dataHome = tmp.filePath("data");
 };
+
+const QString kApps = "/icons/hicolor/%1/apps/invalid.quorvane.Quorvane.";
 
 TEST_F(RegisterFileType, WritesTheTypeAndTheOpenCommandForTheProgramsCurrentPlace) {
     Register("/opt/old place/quorvane");  // every exit rewrites the entries
@@ -45,10 +51,33 @@ TEST_F(RegisterFileType, WritesTheTypeAndTheOpenCommandForTheProgramsCurrentPlac
     EXPECT_TRUE(entry.contains("\nExec=/usr/games/quorvane /open %f\n")) << entry.constData();
     EXPECT_TRUE(entry.contains("\nMimeType=application/x-zorvel-record;\n"));
     EXPECT_EQ(QProcess::execute("desktop-file-validate", {desktopFile}), 0);
+    // Without the package, the icon comes along under its name, in every size and scalable.
+    EXPECT_TRUE(entry.contains("\nIcon=invalid.quorvane.Quorvane\n"));
+    EXPECT_TRUE(Written("/mime/packages/quorvane-zorfile.xml").contains("<icon name=\"invalid.quorvane.Quorvane\"/>"));
+    for (const int size : QuorvaneIconSizes()) {
+        EXPECT_EQ(QImage(dataHome + kApps.arg(QString("%1x%1").arg(size)) + "png").size(),
+                  QSize(size, size));
+    }
+    EXPECT_TRUE(Written(kApps.arg("scalable") + "svg").contains("<svg"));
     // The refreshed database is what makes the desktop recognise the files.
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return ReadAll(dataHome + "/mime/globs2").contains("x-zorvel-record:*.zvr"); },
         20000));
+}
+
+// The package's type and icon take precedence: the user's entries name that icon, bring none of
+// their own, and drop the single small picture that earlier versions wrote.
+TEST_F(RegisterFileType, LeavesTheIconToThePackageWhereItIsInstalled) {
+    const QString system = tmp.filePath("system"), stale = "/icons/hicolor/64x64/mimetypes/";
+    ASSERT_TRUE(QDir().mkpath(system + "/mime/packages") && QDir().mkpath(dataHome + stale));
+    ASSERT_TRUE(WriteAll(system + "/mime/packages/invalid.quorvane.Quorvane.xml", "<mime-info/>"));
+    ASSERT_TRUE(WriteAll(dataHome + stale + "application-x-zorvel-record.png", "png"));
+    ScopedEnv dirs("XDG_DATA_DIRS", system);
+    Register("/usr/games/quorvane");
+    EXPECT_TRUE(QDir(dataHome + stale).isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(dataHome + kApps.arg("scalable") + "svg"));
+    EXPECT_FALSE(Written("/mime/packages/quorvane-zorfile.xml").contains("<icon"));
+    EXPECT_TRUE(Written("/applications/quorvane-zorfile.desktop").contains("\nIcon=invalid.quorvane.Quorvane\n"));
 }
 
 TEST_F(RegisterFileType, UnwritableDataHomeWritesNothingAndDoesNotCrash) {

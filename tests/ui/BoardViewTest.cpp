@@ -1,60 +1,23 @@
 // SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The board: the last-move frame against the grid lines, and keyboard play (the cell cursor,
-// Enter or Space taking a mouse release's path).
+// The board's look at every scale and palette (grid lines, last-move frame, cursor, texts),
+// and keyboard play (the cell cursor, Enter or Space taking a mouse release's path).
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QImage>
 #include <QRadioButton>
 #include <QTest>
+#include <optional>
 
 #include "BoardView.h"
+#include "TextContrast.h"
 #include "UiTestSupport.h"
 
 namespace {
 
 using K = Qt::Key;
-
-// The first x of each run of `colour` along row y.
-std::vector<int> RunStarts(const QImage& image, int y, const QColor& colour) {
-    std::vector<int> starts;
-    for (int x = 0; x < image.width(); ++x) {
-        if (image.pixelColor(x, y) == colour && (x == 0 || image.pixelColor(x - 1, y) != colour))
-            starts.push_back(x);
-    }
-    return starts;
-}
-
-TEST(BoardView, LastMoveFrameLinesUpWithTheGridOnEverySide) {
-    const QColor orange(255, 128, 0);
-    for (int16_t side = 3; side <= 26; ++side) {
-        SCOPED_TRACE("side " + std::to_string(side));
-        BoardGrid empty;  // no discs: only teal, the grid and the frame
-        empty.Create(side);
-        BoardView view(empty, nullptr);
-        const auto cell = static_cast<int16_t>((side + 1) / 2);  // lines on all four sides
-        view.MarkLastMove(cell, cell);
-        const int y = static_cast<int>((cell - 0.5) * view.height() / side);
-        view.Marker()->hide();
-        const std::vector<int> lines = RunStarts(view.grab().toImage(), y, Qt::black);
-        view.Marker()->show();
-        const QImage framed = view.grab().toImage();
-        if (side == 7 || side == 17 || side == 26)  // kept for people to look at
-            framed.save(QString(QUORVANE_ARTIFACTS "/frame-side%1.png").arg(side));
-        const std::vector<int> frame = RunStarts(framed, y, orange);
-        ASSERT_EQ(lines.size(), static_cast<size_t>(side - 1));
-        ASSERT_EQ(frame.size(), 2u);
-        // Inside the cell from its own grid line up to the next, as on side 8; on small
-        // cells 3 px centred on the grid lines, so the disc keeps most of its face.
-        const int shift = side <= 16 ? 0 : 1;
-        EXPECT_EQ(frame[0], lines[size_t(cell - 2)] - shift);
-        EXPECT_EQ(frame[1], lines[size_t(cell - 1)] - 3 + 2 * shift);
-        EXPECT_EQ(framed.pixelColor(frame[1] + 2, y), orange);  // 3 px wide
-        EXPECT_NE(framed.pixelColor(frame[1] + 3, y), orange);
-    }
-}
 
 // Keys reach only the active window, which opens with the focus on the first-mover choice.
 void Activate(TestWindow& w) {
@@ -73,13 +36,116 @@ bool CursorAt(TestWindow& w, int16_t row, int16_t col) {
            w->board()->CursorCol() == col;
 }
 
+// The runs of `colour` from `from` on, `count` steps of `step`: where each begins (in steps)
+// and how many steps it lasts.
+std::vector<std::pair<int, int>> Runs(const QImage& image, QPoint from, QPoint step, int count,
+                                      const QColor& colour) {
+    std::vector<std::pair<int, int>> runs;
+    for (int i = 0; i < count; ++i) {
+        if (image.pixelColor(from + step * i) != colour) continue;
+        if (!runs.empty() && runs.back().first + runs.back().second == i) {
+            ++runs.back().second;
+        } else {
+            runs.emplace_back(i, 1);
+        }
+    }
+    return runs;
+}
+
+// Lines, frame and cursor fall on whole device pixels at the scale this run is given
+// (QT_SCALE_FACTOR): every grid line as wide as the others, every frame side too; the frame
+// inside its cell on large cells and centred on the cell's lines on small ones; the keyboard
+// cursor at least half a cell across with the disc's colour showing in its middle.
+TEST(Scale, LinesFrameAndCursorSitOnDevicePixelsOnEveryBoard) {
+    const QColor orange(255, 128, 0), yellow(255, 255, 0);
+    TestWindow w;
+    Activate(w);
+    Press({K::Key_Backtab});  // onto the board, which shows the cursor
+    for (const int16_t side : {3, 8, 17, 26}) {
+        w->game().iBoardSize = side;
+        w->InitializeBoard(side);
+        w->InitializeSetting();
+        ASSERT_TRUE(w->board()->Cursor()->isVisible());
+        const QImage image = w->grab().toImage();
+        const qreal scale = image.devicePixelRatio();
+        SCOPED_TRACE("side " + std::to_string(side) + " at " + std::to_string(scale));
+        if (scale == 1 && (side == 17 || side == 26))  // kept for people to look at
+            image.save(QString(QUORVANE_ARTIFACTS "/board-side%1.png").arg(side));
+        const QPointF at = QPointF(w->board()->mapTo(w.window.get(), QPoint())) * scale;
+        const QPoint origin(qRound(at.x()), qRound(at.y()));
+        const int size = qRound(at.x() + w->board()->width() * scale) - origin.x();
+        const auto middle = [&](int cell) { return (2 * cell - 1) * size / (2 * side); };
+        const int16_t c = side / 2 + 1;  // the last starting disc: framed, under the cursor
+        const int line = std::max(1, qRound(scale)), frame = qRound(3 * scale);
+        // Row and column `side` hold no disc at the start.
+        const auto lines = Runs(image, origin + QPoint(0, middle(side)), {1, 0}, size, Qt::black);
+        for (const auto& [orientation, runs] :
+             {std::pair("vertical", lines),
+              std::pair("horizontal",
+                        Runs(image, origin + QPoint(middle(side), 0), {0, 1}, size, Qt::black))}) {
+            ASSERT_EQ(runs.size(), size_t(side - 1)) << orientation;
+            for (const auto& run : runs) EXPECT_EQ(run.second, line) << orientation;
+        }
+        const auto across = Runs(image, origin + QPoint(0, middle(c)), {1, 0}, size, orange);
+        const auto down = Runs(image, origin + QPoint(middle(c), 0), {0, 1}, size, orange);
+        ASSERT_TRUE(across.size() == 2 && down.size() == 2);
+        for (const auto& run : {across[0], across[1], down[0], down[1]}) EXPECT_EQ(run.second, frame);
+        for (int k : {0, 1}) {
+            const auto& own = lines[size_t(c - 2 + k)];
+            if (side <= 16) {  // from the cell's own line up to the next
+                EXPECT_EQ(k == 0 ? across[0].first : across[1].first + frame, own.first);
+            } else {
+                EXPECT_NEAR(2 * across[size_t(k)].first + frame, 2 * own.first + line, 1);
+            }
+        }
+        QRect cursor;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y) == yellow) cursor |= QRect(x, y, 1, 1);
+        EXPECT_GE(std::min(cursor.width(), cursor.height()) * 2, size / side);
+        EXPECT_EQ(image.pixelColor(origin + QPoint(middle(c), middle(c))),
+                  w->game().sBoard(c, c) == 'B' ? QColor(Qt::black) : QColor(Qt::white));
+    }
+}
+
+// The texts whose colour the look fixes keep it under the default palette and read at 4.5:1
+// at least under a dark one; so do the texts that follow the palette.
+TEST(Looks, TextsKeepTheirColoursAndStayReadableUnderADarkPalette) {
+    for (const bool dark : {false, true}) {
+        SCOPED_TRACE(dark ? "dark" : "default");
+        std::optional<DarkPalette> palette;
+        if (dark) palette.emplace();
+        TestWindow w;
+        const QRect board = w->board()->geometry().translated(w->centralWidget()->pos());
+        const QImage letters = w->grab(board.adjusted(0, -18, 0, -board.height())).toImage();
+        const QImage numbers =
+            w->grab(QRect(0, board.top(), board.left() - 1, board.height())).toImage();
+        for (const QImage& labels : {letters, numbers}) {
+            if (dark) {
+                EXPECT_GE(TextContrast(labels), 4.5);
+            } else {
+                EXPECT_EQ(TextAndBackground(labels).first, QColor(0, 128, 128));
+            }
+        }
+        for (int i = 0; i < 4; ++i) {
+            auto* status = w->findChild<QWidget*>(QString("lblStatus%1").arg(i));
+            EXPECT_GE(TextContrast(status->grab().toImage()), 4.5) << i;
+        }
+    }
+}
+
 // A mouse user never sees the cursor; the keyboard brings it, on the last move first.
 TEST(Keyboard, TheCursorComesWithTheKeysAndStopsAtTheEdges) {
     TestWindow w;
     Activate(w);
-    const QImage untouched = w->board()->grab().toImage();
+    // The same position on a board that never had the focus.
+    const auto untouched = [&w] {
+        BoardView plain(w->game().sBoard, nullptr);
+        plain.MarkLastMove(w->board()->LastMoveRow(), w->board()->LastMoveCol());
+        return plain.grab().toImage();
+    };
     w.ClickCell(4, 4);  // occupied: only a hint, and the focus
-    EXPECT_EQ(w->board()->grab().toImage(), untouched);
+    EXPECT_EQ(w->board()->grab().toImage(), untouched());
     Press({K::Key_Backtab, K::Key_Tab});  // away and back by the keyboard
     EXPECT_TRUE(CursorAt(w, 5, 5));
     const std::tuple<std::vector<K>, int16_t, int16_t> moves[] = {
@@ -97,7 +163,7 @@ TEST(Keyboard, TheCursorComesWithTheKeysAndStopsAtTheEdges) {
     EXPECT_FALSE(w->board()->Cursor()->isVisible());
     Press({K::Key_Backtab});
     w.ClickCell(4, 4);
-    EXPECT_EQ(w->board()->grab().toImage(), untouched);
+    EXPECT_EQ(w->board()->grab().toImage(), untouched());
 }
 
 // Enter does what a release on the cursor cell does: nothing in replay, a move answered by
