@@ -6,19 +6,16 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
-#include <optional>
 
 #include "Help.h"
 #include "QuorvaneIcon.h"
 #include "TestFiles.h"
-#include "TextContrast.h"
 #include "frmAbout.h"
 
 namespace {
@@ -41,33 +38,6 @@ TEST(AboutBox, FindsASystemInformationProgramOnPathOrSaysThereIsNone) {
     EXPECT_TRUE(about.isVisible());
     ASSERT_TRUE(WriteAll(second.filePath("xfce4-taskmanager"), "#!/bin/sh\n", true));
     EXPECT_EQ(frmAbout::FindSysInfoProgram(), second.filePath("xfce4-taskmanager"));
-}
-
-// The title keeps its dark red under the default palette; under a dark one every text reads
-// at 4.5:1 at least, the link too while the pointer is on it and after it has left.
-TEST(AboutBox, TextsKeepTheirColoursAndStayReadableUnderADarkPalette) {
-    for (const bool dark : {false, true}) {
-        SCOPED_TRACE(dark ? "dark" : "default");
-        std::optional<DarkPalette> palette;
-        if (dark) palette.emplace();
-        frmAbout about("Quorvane", QuorvaneIcon());
-        about.show();
-        const auto picture = [&about](const char* name) {
-            return about.findChild<QLabel*>(name)->grab().toImage();
-        };
-        if (!dark) {
-            EXPECT_EQ(TextAndBackground(picture("lblTitle")).first, QColor(64, 0, 0));
-            continue;
-        }
-        for (const char* name :
-             {"lblTitle", "lblVersion", "lblDescription", "lblCopyright", "lblDisclaimer"})
-            EXPECT_GE(TextContrast(picture(name)), 4.5) << name;
-        auto* link = about.findChild<QLabel*>("lblCopyright");
-        QTest::mouseMove(link);
-        EXPECT_GE(TextContrast(picture("lblCopyright")), 4.5) << "pointer on the link";
-        QTest::mouseMove(&about, QPoint(2, 2));
-        EXPECT_GE(TextContrast(picture("lblCopyright")), 4.5) << "pointer gone";
-    }
 }
 
 }  // namespace

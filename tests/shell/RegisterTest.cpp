@@ -51,33 +51,35 @@ TEST_F(RegisterFileType, WritesTheTypeAndTheOpenCommandForTheProgramsCurrentPlac
     EXPECT_TRUE(entry.contains("\nExec=/usr/games/quorvane /open %f\n")) << entry.constData();
     EXPECT_TRUE(entry.contains("\nMimeType=application/x-zorvel-record;\n"));
     EXPECT_EQ(QProcess::execute("desktop-file-validate", {desktopFile}), 0);
-    // Without the package, the icon comes along under its name, in every size and scalable.
-    EXPECT_TRUE(entry.contains("\nIcon=invalid.quorvane.Quorvane\n"));
-    EXPECT_TRUE(Written("/mime/packages/quorvane-zorfile.xml").contains("<icon name=\"invalid.quorvane.Quorvane\"/>"));
-    for (const int size : QuorvaneIconSizes()) {
-        EXPECT_EQ(QImage(dataHome + kApps.arg(QString("%1x%1").arg(size)) + "png").size(),
-                  QSize(size, size));
-    }
-    EXPECT_TRUE(Written(kApps.arg("scalable") + "svg").contains("<svg"));
     // The refreshed database is what makes the desktop recognise the files.
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return ReadAll(dataHome + "/mime/globs2").contains("x-zorvel-record:*.zvr"); },
         20000));
 }
 
-// The package's type and icon take precedence: the user's entries name that icon, bring none of
-// their own, and drop the single small picture that earlier versions wrote.
-TEST_F(RegisterFileType, LeavesTheIconToThePackageWhereItIsInstalled) {
+// Where the package is installed, its type and icon take precedence: the user's entries name
+// that icon, bring none of their own and drop the single small picture earlier versions
+// wrote. Elsewhere the icon comes along under that name, in every size and as the drawing.
+TEST_F(RegisterFileType, NamesThePackagesIconAndBringsItOnlyWithoutThePackage) {
     const QString system = tmp.filePath("system"), stale = "/icons/hicolor/64x64/mimetypes/";
     ASSERT_TRUE(QDir().mkpath(system + "/mime/packages") && QDir().mkpath(dataHome + stale));
-    ASSERT_TRUE(WriteAll(system + "/mime/packages/invalid.quorvane.Quorvane.xml", "<mime-info/>"));
     ASSERT_TRUE(WriteAll(dataHome + stale + "application-x-zorvel-record.png", "png"));
-    ScopedEnv dirs("XDG_DATA_DIRS", system);
-    Register("/usr/games/quorvane");
+    const QString package = system + "/mime/packages/invalid.quorvane.Quorvane.xml";
+    for (const bool installed : {true, false}) {
+        ASSERT_TRUE(installed ? WriteAll(package, "<mime-info/>") : QFile::remove(package));
+        ScopedEnv dirs("XDG_DATA_DIRS", system);
+        Register("/usr/games/quorvane");
+        EXPECT_TRUE(Written("/applications/quorvane-zorfile.desktop")
+                        .contains("\nIcon=invalid.quorvane.Quorvane\n"));
+        EXPECT_EQ(Written("/mime/packages/quorvane-zorfile.xml")
+                      .contains("<icon name=\"invalid.quorvane.Quorvane\"/>"),
+                  !installed);
+        EXPECT_EQ(Written(kApps.arg("scalable") + "svg").contains("<svg"), !installed);
+        for (const int size : QuorvaneIconSizes())
+            EXPECT_EQ(QImage(dataHome + kApps.arg(QString("%1x%1").arg(size)) + "png").size(),
+                      installed ? QSize(0, 0) : QSize(size, size));
+    }
     EXPECT_TRUE(QDir(dataHome + stale).isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(dataHome + kApps.arg("scalable") + "svg"));
-    EXPECT_FALSE(Written("/mime/packages/quorvane-zorfile.xml").contains("<icon"));
-    EXPECT_TRUE(Written("/applications/quorvane-zorfile.desktop").contains("\nIcon=invalid.quorvane.Quorvane\n"));
 }
 
 TEST_F(RegisterFileType, UnwritableDataHomeWritesNothingAndDoesNotCrash) {
