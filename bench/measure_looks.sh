@@ -50,6 +50,28 @@ wait_board() {
 }
 shoot() { sleep 0.3; import -window "$1" "$out/$2.png"; }
 
+# take SIDE ARGUMENTS...: the window at scale $scale under $theme, started with ARGUMENTS and
+# showing a board of SIDE; then its keyboard cursor and, at side 8, the About box.
+take() {
+    local side=$1 name=$theme-$scale
+    shift
+    env "${theme_env[@]}" QT_SCALE_FACTOR="$scale" "$build/quorvane" "$@" >"$work/game.log" 2>&1 &
+    game=$!
+    pids+=("$game")
+    wait_board "$side"
+    wid=$(window_of Quorvane)
+    shoot "$wid" "window$side-$name"
+    xdotool windowfocus --sync "$wid"
+    xdotool key shift+Tab
+    shoot "$wid" "cursor$side-$name"
+    if [ "$side" = 8 ]; then
+        xdotool key alt+h a
+        shoot "$(window_of 关于)" "about-$name"
+    fi
+    kill "$game"
+    wait "$game" 2>/dev/null || true
+}
+
 for theme in light adwaita-dark fusion-dark; do
     case $theme in
     light) theme_env=() ;;
@@ -58,31 +80,8 @@ for theme in light adwaita-dark fusion-dark; do
     esac
     for scale in 1 1.25 1.5 1.75 2; do
         name=$theme-$scale
-        env "${theme_env[@]}" QT_SCALE_FACTOR=$scale "$build/quorvane" >"$work/game.log" 2>&1 &
-        game=$!
-        pids+=("$game")
-        wait_board 8
-        wid=$(window_of Quorvane)
-        shoot "$wid" "window8-$name"
-        xdotool windowfocus --sync "$wid"
-        xdotool key shift+Tab
-        shoot "$wid" "cursor8-$name"
-        xdotool key alt+h a
-        shoot "$(window_of 关于)" "about-$name"
-        kill "$game"; wait "$game" 2>/dev/null || true
-
-        env "${theme_env[@]}" QT_SCALE_FACTOR=$scale "$build/quorvane" /open "$work/game-26.zvr" \
-            >"$work/game.log" 2>&1 &
-        game=$!
-        pids+=("$game")
-        wait_board 26
-        wid=$(window_of Quorvane)
-        shoot "$wid" "window26-$name"
-        xdotool windowfocus --sync "$wid"
-        xdotool key shift+Tab
-        shoot "$wid" "cursor26-$name"
-        kill "$game"; wait "$game" 2>/dev/null || true
-
+        take 8
+        take 26 /open "$work/game-26.zvr"
         for picture in window8 window26; do
             echo "== $picture $name"
             "$build/bench/looks_probe" window "$out/$picture-$name.png"
