@@ -31,20 +31,10 @@ install(FILES "resources/${QUORVANE_ID}.metainfo.xml" DESTINATION "${CMAKE_INSTA
 install(FILES "resources/${QUORVANE_ID}.xml" DESTINATION "${CMAKE_INSTALL_DATADIR}/mime/packages")
 install(FILES resources/quorvane.6 DESTINATION "${CMAKE_INSTALL_MANDIR}/man6")
 
-# The icon in the sizes desktops ask for, drawn from the one SVG by the same tool that draws
-# the window icon.
-set(quorvane_icons "")
-foreach(size 16 22 24 32 48 64 128 256)
-    set(png "${CMAKE_BINARY_DIR}/icons/${size}x${size}/${QUORVANE_ID}.png")
-    add_custom_command(OUTPUT "${png}"
-        COMMAND ${CMAKE_COMMAND} -E make_directory "${CMAKE_BINARY_DIR}/icons/${size}x${size}"
-        COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
-            $<TARGET_FILE:quorvane_render_icon> "${PROJECT_SOURCE_DIR}/resources/quorvane.svg"
-            "${png}" ${size}
-        DEPENDS quorvane_render_icon resources/quorvane.svg VERBATIM)
-    list(APPEND quorvane_icons "${png}")
-    install(FILES "${png}" DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps")
+# The icon in the sizes desktops ask for, as the program carries them (resources/).
+foreach(size png IN ZIP_LISTS QUORVANE_ICON_SIZES QUORVANE_ICON_PNGS)
+    install(FILES "${png}" DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps"
+            RENAME "${QUORVANE_ID}.png")
 endforeach()
-add_custom_target(quorvane_icons ALL DEPENDS ${quorvane_icons})
 install(FILES resources/quorvane.svg DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps"
         RENAME "${QUORVANE_ID}.svg")

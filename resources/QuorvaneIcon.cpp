@@ -3,14 +3,14 @@
 
 #include "QuorvaneIcon.h"
 
-#include <QImageReader>
-#include <QPixmap>
+QList<int> QuorvaneIconSizes() { return {QUORVANE_ICON_SIZES}; }
 
 QIcon QuorvaneIcon() {
     // Also keeps the resource linked into programs that never name it otherwise.
     Q_INIT_RESOURCE(icons);
-    // The format is named, so no image plugin is asked what the file is.
-    QImageReader reader(QStringLiteral(":/window-icon.png"), "png");
-    reader.setAutoDetectImageFormat(false);
-    return QIcon(QPixmap::fromImage(reader.read()));
+    QIcon icon;
+    for (const int size : QuorvaneIconSizes()) {
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
 }

@@ -4,6 +4,11 @@
 #pragma once
 
 #include <QIcon>
+#include <QList>
 
-// The program's icon: the scalable drawing as Qt Svg draws it at 64x64, drawn at build time.
+// The sizes the icon is drawn in at build time, smallest first.
+QList<int> QuorvaneIconSizes();
+// The program's icon: the scalable drawing as Qt Svg draws it in each of those sizes, so the
+// window system and the About box pick a sharp one for every scale. Pictures load when first
+// asked for.
 QIcon QuorvaneIcon();

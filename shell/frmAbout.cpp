@@ -17,6 +17,8 @@
 #include <QUrl>
 #include <QVersionNumber>
 
+#include "ThemeColours.h"
+
 namespace {
 
 // The design is in twips; 15 twips are one pixel at 96 dots per inch.
@@ -124,9 +126,7 @@ void frmAbout::CreateControls(const QIcon& icon) {
 
     lblTitle = NewLabel(this, "lblTitle", Twips(1200, 240, 4095, 480), sTitle);
     lblTitle->setFont(TitleFont());
-    QPalette titlePalette = lblTitle->palette();
-    titlePalette.setColor(QPalette::WindowText, QColor(64, 0, 0));
-    lblTitle->setPalette(titlePalette);
+    SetTextColour(lblTitle, QColor(64, 0, 0));
 
     lblVersion = NewLabel(this, "lblVersion", Twips(1200, 780, 4095, 225), VersionLine());
     lblDescription = NewLabel(this, "lblDescription", Twips(1200, 1125, 4095, 570),
@@ -142,16 +142,16 @@ void frmAbout::CreateControls(const QIcon& icon) {
     lblDisclaimer = NewLabel(this, "lblDisclaimer", Twips(255, 2625, 3870, 705),
                              QStringLiteral("警告：本程序按“原样”提供，不附带任何形式的担保。"
                                             "因使用本程序而造成的任何损失，作者概不负责。"));
-    for (QLabel* label : {lblDescription, lblDisclaimer}) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, Qt::black);
-        label->setPalette(palette);
-    }
+    SetTextColour(lblDescription, Qt::black);
+    SetTextColour(lblDisclaimer, Qt::black);
 
+    // Grey and white etch a groove into a light window; a dark one gets a groove of its own.
+    const QColor window = palette().color(QPalette::Window);
+    const bool dark = ThemeColours::IsDark(palette());
     Line1[1] = NewLine(this, "Line1(1)", QRect(Px(225), Px(2430), Px(5657) - Px(225) + 1, 1),
-                       QColor(0x80, 0x80, 0x80));
-    Line1[0] =
-        NewLine(this, "Line1(0)", QRect(Px(240), Px(2445), Px(5657) - Px(240) + 1, 2), Qt::white);
+                       dark ? window.darker(160) : QColor(0x80, 0x80, 0x80));
+    Line1[0] = NewLine(this, "Line1(0)", QRect(Px(240), Px(2445), Px(5657) - Px(240) + 1, 2),
+                       dark ? window.lighter(160) : QColor(Qt::white));
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -202,14 +202,14 @@ void frmAbout::StartSysInfo() {
     box.exec();
 }
 
-void frmAbout::SetLinkColour(const QColor& colour) {
-    QPalette palette = lblCopyright->palette();
-    if (palette.color(QPalette::WindowText) == colour &&
-        lblCopyright->testAttribute(Qt::WA_SetPalette)) {
+void frmAbout::SetTextColour(QLabel* label, const QColor& designed) {
+    QPalette palette = label->palette();
+    const QColor colour = ThemeColours::Text(designed, palette);
+    if (palette.color(QPalette::WindowText) == colour && label->testAttribute(Qt::WA_SetPalette)) {
         return;
     }
     palette.setColor(QPalette::WindowText, colour);
-    lblCopyright->setPalette(palette);
+    label->setPalette(palette);
 }
 
 void frmAbout::lblCopyright_Click() { QDesktopServices::openUrl(QUrl(HomePage())); }
@@ -221,7 +221,7 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
             case QEvent::HoverEnter:
             case QEvent::HoverMove:
             case QEvent::MouseMove:
-                SetLinkColour(QColor(0x00, 0xFF, 0x00));
+                SetTextColour(lblCopyright, QColor(0x00, 0xFF, 0x00));
                 break;
             case QEvent::MouseButtonRelease: {
                 const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -241,6 +241,6 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
 void frmAbout::mouseMoveEvent(QMouseEvent* event) {
     // Moves over a control reach here too when the control ignores them; only the bare
     // background (the separator lines included) turns the link black again.
-    if (childAt(event->position().toPoint()) == nullptr) SetLinkColour(Qt::black);
+    if (childAt(event->position().toPoint()) == nullptr) SetTextColour(lblCopyright, Qt::black);
     QDialog::mouseMoveEvent(event);
 }

@@ -33,7 +33,9 @@ class frmAbout : public QDialog {
 
   private:
     void CreateControls(const QIcon& icon);
-    void SetLinkColour(const QColor& colour);
+    // The colour the look gives the label, or one that reads on a dark palette (the label's
+    // own palette is unchanged when it already shows that colour).
+    void SetTextColour(QLabel* label, const QColor& designed);
     void lblCopyright_Click();
 
     QString sTitle;

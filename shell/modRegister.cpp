@@ -14,10 +14,13 @@
 #include <QStandardPaths>
 #include <algorithm>
 
+#include "QuorvaneIcon.h"
+
 namespace modRegister {
 namespace {
 
-constexpr int kIconSize = 64;
+// The name the package gives the program's icon and its record type's files.
+const QString kPackageName = QStringLiteral("invalid.quorvane.Quorvane");
 
 // Lower-case letters and digits, every other run of characters turned into one "-".
 QString Slug(const QString& text) {
@@ -44,21 +47,6 @@ bool WriteFile(const QString& path, const QByteArray& contents) {
     return file.commit();
 }
 
-// The image the file type is shown with. An executable has no embedded icon here, so for
-// one the program's own icon stands in: the bundled resource, else the application icon.
-QImage FileTypeIcon(const QString& iconPath) {
-    QImage image;
-    if (!QFileInfo(iconPath).isExecutable()) image = QImageReader(iconPath).read();
-    if (image.isNull()) image.load(QStringLiteral(":/quorvane.png"));
-    if (image.isNull() && qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        image = QGuiApplication::windowIcon().pixmap(kIconSize).toImage();
-    }
-    if (!image.isNull() && image.size() != QSize(kIconSize, kIconSize)) {
-        image = image.scaled(kIconSize, kIconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    }
-    return image;
-}
-
 bool WriteIcon(const QString& path, const QImage& image) {
     if (image.isNull() || !QDir().mkpath(QFileInfo(path).absolutePath())) return false;
     QSaveFile file(path);
@@ -68,6 +56,41 @@ bool WriteIcon(const QString& path, const QImage& image) {
         return false;
     }
     return file.commit();
+}
+
+// Whether the package has installed the record type system-wide, with its icon in every size.
+bool InstalledSystemWide(const QString& dataHome) {
+    const QString mimePackage = QStringLiteral("mime/packages/") + kPackageName + ".xml";
+    for (const QString& folder : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+        if (folder != dataHome && QFileInfo::exists(QDir(folder).filePath(mimePackage))) return true;
+    }
+    return false;
+}
+
+// The icon under the package's name, in the user's hicolor theme as the package installs it in
+// the system's: the program's drawing in every size it is drawn in and as the drawing itself.
+// An image at `iconPath` (not the executable, which holds no picture here) stands in for the
+// program's, scaled to each size.
+bool WriteThemeIcon(const QDir& root, const QString& iconPath) {
+    QImage picture;
+    if (!QFileInfo(iconPath).isExecutable()) picture = QImageReader(iconPath).read();
+    const QString theme = root.filePath(QStringLiteral("icons/hicolor/"));
+    bool written = true;
+    for (const int size : QuorvaneIconSizes()) {
+        const QImage image = picture.isNull()
+                                 ? QImage(QStringLiteral(":/icons/%1.png").arg(size))
+                                 : picture.scaled(size, size, Qt::KeepAspectRatio,
+                                                  Qt::SmoothTransformation);
+        written &= WriteIcon(theme + QStringLiteral("%1x%1/apps/").arg(size) + kPackageName +
+                                 ".png",
+                             image);
+    }
+    if (picture.isNull()) {
+        QFile drawing(QStringLiteral(":/quorvane.svg"));
+        written &= drawing.open(QIODevice::ReadOnly) &&
+                   WriteFile(theme + "scalable/apps/" + kPackageName + ".svg", drawing.readAll());
+    }
+    return written;
 }
 
 QByteArray MimePackage(const QString& mimeType, const QString& description, const QString& iconName,
@@ -186,17 +209,22 @@ void RegisterFileType(const QString& extension, const QString& className,
     const QString fileName =
         QStringLiteral("quorvane-") + Slug(className.isEmpty() ? mimeType : className);
 
-    // Icon themes find an icon by name in any context; the mime type's own name is also
-    // what desktops look for when a package names no icon.
-    QString iconName = mimeType;
-    iconName.replace(u'/', u'-');
-    const QString iconFile = root.filePath(
-        QStringLiteral("icons/hicolor/%1x%1/mimetypes/%2.png").arg(kIconSize).arg(iconName));
-    if (!WriteIcon(iconFile, FileTypeIcon(iconPath))) iconName.clear();
+    // Where the package is installed, its type and icon (every size and the drawing) stand:
+    // the user's entries name that icon and bring none of their own, which would take
+    // precedence over it. Elsewhere they bring the same icon under the same name.
+    // Earlier versions wrote a single small picture under the type's own name, which desktops
+    // fall back on: it goes.
+    QString mimeIconName = mimeType;
+    mimeIconName.replace(u'/', u'-');
+    QFile::remove(root.filePath(QStringLiteral("icons/hicolor/64x64/mimetypes/") + mimeIconName +
+                                ".png"));
+    const bool installed = InstalledSystemWide(dataHome);
+    const bool ownIcon = !installed && WriteThemeIcon(root, iconPath);
+    const QString iconName = installed || ownIcon ? kPackageName : QString();
 
     const QString mimeFolder = root.filePath(QStringLiteral("mime"));
     if (WriteFile(mimeFolder + QStringLiteral("/packages/") + fileName + QStringLiteral(".xml"),
-                  MimePackage(mimeType, description, iconName, extension))) {
+                  MimePackage(mimeType, description, ownIcon ? iconName : QString(), extension))) {
         RunInBackground(QStringLiteral("update-mime-database"), mimeFolder);
     }
 

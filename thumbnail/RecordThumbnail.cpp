@@ -32,9 +32,7 @@ std::optional<QImage> RenderRecordThumbnail(std::string_view fileBytes, int size
     BoardPainter::PaintGrid(painter, square, side);
     BoardPainter::PaintDiscs(painter, square, end.board);
     if (static_cast<double>(size) / side >= kMinFramedCell) {
-        const int width = BoardPainter::FrameWidth(square);
-        BoardPainter::PaintFrame(
-            painter, BoardPainter::FrameRect(square, side, end.lastRow, end.lastCol, width), width);
+        BoardPainter::PaintFrame(painter, square, side, end.lastRow, end.lastCol);
     }
     return image;
 }

@@ -3,35 +3,37 @@
 
 #include "BoardCursor.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
-namespace {
+#include "BoardPainter.h"
 
-// Yellow dashes with black between them read on the teal board and on both disc colours,
-// and neither is the marker's orange.
-const QColor kCursorColour(255, 255, 0);
-constexpr qreal kDash = 3;  // in pen widths
-constexpr int kInset = 5;   // clear of the 3-pixel last-move frame
-
-}  // namespace
-
-BoardCursor::BoardCursor(QWidget* board) : QWidget(board) {
-    setObjectName("BoardCursor");
+BoardMark::BoardMark(QWidget* board, Paint paint) : QWidget(board), paint_(paint) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
-    hide();
+    setGeometry(board->rect());
 }
 
-void BoardCursor::paintEvent(QPaintEvent*) {
+void BoardMark::Place(int16_t side, int16_t row, int16_t col) {
+    UpdateAround();
+    side_ = side;
+    row_ = row;
+    col_ = col;
+    UpdateAround();
+}
+
+void BoardMark::UpdateAround() {
+    if (side_ > 0) update(BoardPainter::MarksRect(rect(), side_, row_, col_));
+}
+
+void BoardMark::paintEvent(QPaintEvent* event) {
+    if (side_ <= 0) return;
     QPainter painter(this);
-    const QRectF frame = QRectF(rect()).adjusted(kInset, kInset, -kInset, -kInset);
-    QPen pen(Qt::black, 2);
-    pen.setCapStyle(Qt::FlatCap);
-    pen.setDashPattern({kDash, kDash});
-    painter.setPen(pen);
-    painter.drawRect(frame);
-    pen.setColor(kCursorColour);
-    pen.setDashOffset(kDash);
-    painter.setPen(pen);
-    painter.drawRect(frame);
+    painter.setClipRegion(event->region());
+    paint_(painter, rect(), side_, row_, col_);
+}
+
+BoardCursor::BoardCursor(QWidget* board) : BoardMark(board, BoardPainter::PaintCursor) {
+    setObjectName("BoardCursor");
+    hide();
 }

@@ -4,13 +4,36 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
 
-// The keyboard cursor of the board: a thin dashed frame over one cell, drawn inside the
-// orange last-move frame so that both stay visible on the same cell. Blind to the mouse.
-class BoardCursor : public QWidget {
+// A mark on one cell, drawn above the discs and blind to the mouse. It lies over the whole
+// board, so that it draws on the very device pixels the board's grid is laid out on at any
+// scale, and repaints only around the cells it leaves and enters.
+class BoardMark : public QWidget {
   public:
-    explicit BoardCursor(QWidget* board);
+    using Paint = void (*)(QPainter&, const QRect& square, int16_t side, int16_t row,
+                           int16_t col);
+    BoardMark(QWidget* board, Paint paint);
+
+    void Place(int16_t side, int16_t row, int16_t col);
+    int16_t Row() const { return row_; }
+    int16_t Col() const { return col_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void UpdateAround();
+
+    Paint paint_;
+    int16_t side_ = 0;  // nothing placed yet
+    int16_t row_ = 0;
+    int16_t col_ = 0;
+};
+
+// The keyboard cursor of the board: a dashed frame on one cell that stays visible beside the
+// orange last-move frame on the same cell.
+class BoardCursor : public BoardMark {
+  public:
+    explicit BoardCursor(QWidget* board);
 };

@@ -13,32 +13,13 @@
 #include "Game.h"
 #include "Twips.h"
 
-namespace {
-
-// The orange frame of the last move; drawn above the discs and blind to the mouse.
-class MarkerFrame : public QWidget {
-public:
-    explicit MarkerFrame(QWidget* parent) : QWidget(parent) {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setAttribute(Qt::WA_NoSystemBackground);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        BoardPainter::PaintFrame(painter, rect(), BoardPainter::FrameWidth(parentWidget()->rect()));
-    }
-};
-
-}  // namespace
-
 BoardView::BoardView(const BoardGrid& board, QWidget* parent)
-    : QWidget(parent), board_(board), shpCurrent_(new MarkerFrame(this)) {
+    : QWidget(parent), board_(board) {
     setObjectName("Board");
     setFixedSize(Px(kSideTwips), Px(kSideTwips));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    shpCurrent_ = new BoardMark(this, BoardPainter::PaintFrame);
     shpCurrent_->setObjectName("shpCurrent");
-    shpCurrent_->setGeometry(Px(480), Px(2280), Px(615), Px(600));
     cursor_ = new BoardCursor(this);
     setFocusPolicy(Qt::StrongFocus);
     InstallBoardAccessibility();
@@ -47,6 +28,8 @@ BoardView::BoardView(const BoardGrid& board, QWidget* parent)
 void BoardView::SetReleaseHandler(std::function<void(int16_t, int16_t)> handler) {
     onRelease_ = std::move(handler);
 }
+
+QWidget* BoardView::Marker() const { return shpCurrent_; }
 
 int16_t BoardView::Side() const { return board_.Size() > 0 ? board_.Size() : int16_t{8}; }
 
@@ -71,8 +54,7 @@ void BoardView::DrawDisc(char letter, int16_t row, int16_t col) {
 
 void BoardView::MarkLastMove(int16_t row, int16_t col) {
     FollowLastMove(row, col);
-    shpCurrent_->setGeometry(
-        BoardPainter::FrameRect(rect(), Side(), row, col, BoardPainter::FrameWidth(rect())));
+    shpCurrent_->Place(Side(), row, col);
     shpCurrent_->raise();
 }
 

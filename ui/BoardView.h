@@ -8,6 +8,7 @@
 #include <functional>
 
 class BoardCursor;
+class BoardMark;
 class BoardGrid;
 class QLabel;
 
@@ -32,7 +33,7 @@ public:
     void MarkLastMove(int16_t row, int16_t col);
     void RedrawAll();
 
-    QWidget* Marker() const { return shpCurrent_; }
+    QWidget* Marker() const;  // shpCurrent
     QRect CellRect(int16_t row, int16_t col) const;  // in pixels of this widget
 
     // ---- Keyboard play and screen readers --------------------------------------------
@@ -58,7 +59,7 @@ private:
     void ShowCursor();
 
     const BoardGrid& board_;
-    QWidget* shpCurrent_;
+    BoardMark* shpCurrent_ = nullptr;
     std::function<void(int16_t, int16_t)> onRelease_;
 
     BoardCursor* cursor_ = nullptr;

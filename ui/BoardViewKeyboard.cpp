@@ -21,7 +21,7 @@ void BoardView::FollowLastMove(int16_t row, int16_t col) {
 void BoardView::MoveCursor(int row, int col) {
     cursorRow_ = static_cast<int16_t>(std::clamp(row, 1, static_cast<int>(Side())));
     cursorCol_ = static_cast<int16_t>(std::clamp(col, 1, static_cast<int>(Side())));
-    cursor_->setGeometry(CellRect(cursorRow_, cursorCol_));
+    cursor_->Place(Side(), cursorRow_, cursorCol_);
     cursor_->raise();
     if (hasFocus()) {
         AnnounceBoardCursor(this);

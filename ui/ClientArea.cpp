@@ -8,14 +8,12 @@
 
 #include "BoardView.h"
 #include "ChineseUi.h"
+#include "ThemeColours.h"
 #include "Twips.h"
 
 namespace {
 constexpr double kBoardLeft = 390;
 constexpr double kBoardTop = 360;
-}  // namespace
-
-namespace {
 const QColor kLabelColour(0, 128, 128);
 }  // namespace
 
@@ -33,7 +31,8 @@ void ClientArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QFont font = SongFont(boardSize_ > 16 ? 10 : 12, true);
     painter.setFont(font);
-    painter.setPen(kLabelColour);
+    // Teal as on the board, lighter on a dark window.
+    painter.setPen(ThemeColours::Text(kLabelColour, palette()));
     const double ascent = QFontMetricsF(font).ascent();
     const double cell = static_cast<double>(BoardView::kSideTwips) / boardSize_;
     // Positions are in twips; each label's top-left corner sits at the given point.

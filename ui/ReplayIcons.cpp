@@ -3,9 +3,13 @@
 
 #include "ReplayIcons.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
 
 namespace {
 
@@ -52,17 +56,50 @@ IconShape ShapeOf(ReplayButton button) {
     return {};
 }
 
+constexpr int kDesignSize = 32;
+
+// Draws the shape for the size asked, so the icon is as sharp at 1.25 or 2 device pixels per
+// pixel as the button's border around it. Below its design size it is drawn at that size and
+// reduced, as a bitmap icon would be (the buttons show it a little smaller than designed), so
+// the window at scale 1 looks as it always has. The disabled and other looks come from the
+// style, as they do for a bitmap icon.
+class ReplayIconEngine : public QIconEngine {
+  public:
+    explicit ReplayIconEngine(ReplayButton button) : button_(button) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        const QSize drawn = size.expandedTo(QSize(kDesignSize, kDesignSize));
+        QPixmap pixmap(drawn);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(qreal(drawn.width()) / kDesignSize, qreal(drawn.height()) / kDesignSize);
+        const IconShape shape = ShapeOf(button_);
+        painter.setPen(QPen(shape.outline, 1.5));
+        painter.setBrush(shape.fill);
+        painter.drawPath(shape.path);
+        painter.end();
+        if (drawn != size) {
+            pixmap = pixmap.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        }
+        if (mode == QIcon::Normal) return pixmap;
+        QStyleOption option;
+        option.palette = QGuiApplication::palette();
+        return QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal ratio = painter->device()->devicePixelRatioF();
+        QPixmap picture = pixmap(rect.size() * ratio, mode, state);
+        picture.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect.topLeft(), picture);
+    }
+    QIconEngine* clone() const override { return new ReplayIconEngine(button_); }
+
+  private:
+    ReplayButton button_;
+};
+
 }  // namespace
 
-QIcon ReplayIcon(ReplayButton button) {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const IconShape shape = ShapeOf(button);
-    painter.setPen(QPen(shape.outline, 1.5));
-    painter.setBrush(shape.fill);
-    painter.drawPath(shape.path);
-    painter.end();
-    return QIcon(pixmap);
-}
+QIcon ReplayIcon(ReplayButton button) { return QIcon(new ReplayIconEngine(button)); }

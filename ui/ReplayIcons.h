@@ -7,5 +7,6 @@
 
 #include "Replay.h"
 
-// The 32×32 pictures of the replay buttons, drawn on a transparent background.
+// The pictures of the replay buttons, designed 32×32 on a transparent background and drawn
+// from their shapes at whatever size and scale they are shown.
 QIcon ReplayIcon(ReplayButton button);

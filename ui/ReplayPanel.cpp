@@ -29,10 +29,13 @@ constexpr ButtonPlace kPlaces[] = {
 
 ReplayPanel::ReplayPanel(QWidget* parent) : QWidget(parent) {
     setObjectName("picReplay");
+    // White, as the text boxes are under a light palette; under a dark one the strip takes
+    // their dark colour too, rather than stand out bright beside the record box. The buttons
+    // are drawn against it as well.
     setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    QPalette strip = palette();
+    strip.setColor(QPalette::Window, strip.color(QPalette::Base));
+    setPalette(strip);
 
     for (const ButtonPlace& place : kPlaces) {
         auto* button = new QToolButton(this);

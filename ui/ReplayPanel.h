@@ -10,7 +10,8 @@
 
 class QToolButton;
 
-// picReplay: the white panel with the five replay buttons, all disabled at first.
+// picReplay: the white panel (under a dark palette, dark as the record box) with the five
+// replay buttons, all disabled at first.
 class ReplayPanel : public QWidget {
     Q_OBJECT
 public:

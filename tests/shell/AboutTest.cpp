@@ -14,6 +14,7 @@
 #include <QUrl>
 
 #include "Help.h"
+#include "QuorvaneIcon.h"
 #include "TestFiles.h"
 #include "frmAbout.h"
 
@@ -24,7 +25,7 @@ TEST(AboutBox, FindsASystemInformationProgramOnPathOrSaysThereIsNone) {
     QTemporaryDir first, second;
     ScopedEnv path("PATH", first.path() + ":" + second.path());
     ASSERT_TRUE(QFile(first.filePath("hardinfo")).open(QIODevice::WriteOnly));
-    frmAbout about("Quorvane", QIcon(":/quorvane.png"));
+    frmAbout about("Quorvane", QuorvaneIcon());
     about.show();
     QString shown;
     QTimer::singleShot(0, &about, [&] {

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
 
+#include "QuorvaneIcon.h"
 #include "TestFiles.h"
 #include "modRegister.h"
 
@@ -33,9 +35,13 @@ class RegisterFileType : public ::testing::Test {
         modRegister::RegisterFileType(".zvr", "ZorFile", "Zorvel Record", program, program);
     }
 
+    QString Written(const QString& path) const { return ReadAll(dataHome + path); }
+
     QTemporaryDir tmp;
     QString dataHome = tmp.filePath("data");
 };
+
+const QString kApps = "/icons/hicolor/%1/apps/invalid.quorvane.Quorvane.";
 
 TEST_F(RegisterFileType, WritesTheTypeAndTheOpenCommandForTheProgramsCurrentPlace) {
     Register("/opt/old place/quorvane");  // every exit rewrites the entries
@@ -49,6 +55,31 @@ TEST_F(RegisterFileType, WritesTheTypeAndTheOpenCommandForTheProgramsCurrentPlac
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return ReadAll(dataHome + "/mime/globs2").contains("x-zorvel-record:*.zvr"); },
         20000));
+}
+
+// Where the package is installed, its type and icon take precedence: the user's entries name
+// that icon, bring none of their own and drop the single small picture earlier versions
+// wrote. Elsewhere the icon comes along under that name, in every size and as the drawing.
+TEST_F(RegisterFileType, NamesThePackagesIconAndBringsItOnlyWithoutThePackage) {
+    const QString system = tmp.filePath("system"), stale = "/icons/hicolor/64x64/mimetypes/";
+    ASSERT_TRUE(QDir().mkpath(system + "/mime/packages") && QDir().mkpath(dataHome + stale));
+    ASSERT_TRUE(WriteAll(dataHome + stale + "application-x-zorvel-record.png", "png"));
+    const QString package = system + "/mime/packages/invalid.quorvane.Quorvane.xml";
+    for (const bool installed : {true, false}) {
+        ASSERT_TRUE(installed ? WriteAll(package, "<mime-info/>") : QFile::remove(package));
+        ScopedEnv dirs("XDG_DATA_DIRS", system);
+        Register("/usr/games/quorvane");
+        EXPECT_TRUE(Written("/applications/quorvane-zorfile.desktop")
+                        .contains("\nIcon=invalid.quorvane.Quorvane\n"));
+        EXPECT_EQ(Written("/mime/packages/quorvane-zorfile.xml")
+                      .contains("<icon name=\"invalid.quorvane.Quorvane\"/>"),
+                  !installed);
+        EXPECT_EQ(Written(kApps.arg("scalable") + "svg").contains("<svg"), !installed);
+        for (const int size : QuorvaneIconSizes())
+            EXPECT_EQ(QImage(dataHome + kApps.arg(QString("%1x%1").arg(size)) + "png").size(),
+                      installed ? QSize(0, 0) : QSize(size, size));
+    }
+    EXPECT_TRUE(QDir(dataHome + stale).isEmpty());
 }
 
 TEST_F(RegisterFileType, UnwritableDataHomeWritesNothingAndDoesNotCrash) {
