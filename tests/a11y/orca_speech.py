@@ -1,0 +1,149 @@
+#!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The game followed by ear: Orca, the screen reader, with speech-dispatcher and espeak-ng
+# speaking into a null audio output, on a private X server, session bus and accessibility
+# bus. Keys are typed by xdotool; what Orca said is read from its debug log ("SPEECH OUTPUT").
+#   orca_speech.py GAME            the checks; fails when a spoken text is missing
+#   orca_speech.py GAME --game     a whole 8x8 game by keyboard, printed as key and speech
+import os, re, shutil, subprocess, sys, tempfile, time
+
+work = tempfile.mkdtemp()
+log = os.path.join(work, "orca.log")
+env = dict(os.environ, HOME=work, XDG_RUNTIME_DIR=work, XDG_CONFIG_HOME=work + "/config",
+           XDG_DATA_HOME=work + "/data", XDG_CACHE_HOME=work + "/cache", LANG="C.UTF-8",
+           PULSE_SERVER="unix:/nonexistent", QT_QPA_PLATFORM="xcb", QT_ACCESSIBILITY="1",
+           QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", SPEECHD_ADDRESS="unix_socket:" + work + "/speechd.sock")
+for name in ("AT_SPI_BUS_ADDRESS", "SESSION_MANAGER", "WAYLAND_DISPLAY"):
+    env.pop(name, None)
+started = []
+transcript = []  # (key, [what was said]) in order
+
+def start(*args, **kw):
+    output = open(os.path.join(work, "output.txt"), "a")
+    kw.setdefault("stdout", output)
+    started.append(subprocess.Popen(args, env=env, stdin=subprocess.DEVNULL, stderr=output, **kw))
+    return started[-1]
+
+def spoken():
+    try:
+        with open(log, encoding="utf-8", errors="replace") as f:
+            return re.findall(r"SPEECH OUTPUT: '(.*?)'", f.read())
+    except FileNotFoundError:
+        return []
+
+def wait_for(what, seconds):
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        if what():
+            return True
+        time.sleep(0.1)
+    return False
+
+def quiet():
+    """Waits until Orca has said nothing new for a second."""
+    said = None
+    while said != len(spoken()):
+        said = len(spoken())
+        time.sleep(1)
+
+def key(name, expect=None, seconds=8):
+    """Types a key; with `expect`, waits until Orca says a text containing it."""
+    before = len(spoken())
+    if not name:  # only listen
+        pass
+    elif name.startswith("type "):
+        subprocess.check_call(["xdotool", "type", name[5:]], env=env)
+    else:
+        subprocess.check_call(["xdotool", "key", "--delay", "100"] + name.split(), env=env)
+    heard = lambda: [s for s in spoken()[before:] if expect and expect in s]
+    found = wait_for(heard, seconds) if expect else quiet()
+    time.sleep(0.3)
+    transcript.append((name, spoken()[before:]))
+    if expect and not found:
+        raise AssertionError("after %s Orca never said %r; it said %r" % (name, expect, spoken()[before:]))
+
+def launch(*command):
+    before = len(spoken())
+    start(*command)
+    if not wait_for(lambda: any("Quorvane frame" in s for s in spoken()[before:]), 30):
+        raise AssertionError("Orca never met the game's window")
+    time.sleep(1)
+
+def setup():
+    os.makedirs(work + "/config/speech-dispatcher")
+    with open(work + "/config/speech-dispatcher/speechd.conf", "w") as f:
+        f.write('AudioOutputMethod "libao"\nAddModule "espeak-ng" "sd_espeak-ng" ""\nDefaultModule espeak-ng\n')
+    with open(work + "/.libao", "w") as f:
+        f.write("default_driver=null\n")
+    read, write = os.pipe()
+    start("Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset",
+          pass_fds=[write])
+    env["DISPLAY"] = ":" + os.read(read, 16).decode().strip()
+    bus = start("dbus-daemon", "--session", "--nofork", "--print-address=1", stdout=subprocess.PIPE)
+    env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
+    start("openbox")
+    start("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
+    start("speech-dispatcher", "--run-single", "--timeout", "0", "--communication-method", "unix_socket",
+          "--socket-path", work + "/speechd.sock", "--config-dir", work + "/config/speech-dispatcher")
+    # Orca buffers its log; opened line by line it can be followed while Orca runs.
+    start("/usr/bin/python3", "-c", "import builtins, runpy, sys\n"
+          "real = builtins.open\n"
+          "def line_buffered(file, mode='r', *args, **kwargs):\n"
+          "    if file == sys.argv[2]: args, kwargs = (), dict(kwargs, buffering=1, encoding='utf-8')\n"
+          "    return real(file, mode, *args, **kwargs)\n"
+          "builtins.open = line_buffered\n"
+          "runpy.run_path('/usr/bin/orca', run_name='__main__')", "--debug-file", log)
+    if not wait_for(lambda: "Screen reader on." in spoken(), 40):
+        raise AssertionError("Orca did not start")
+
+def record(name, text):
+    with open(os.path.join(work, name), "w", newline="") as f:
+        f.write(text + "\r\n")
+    return os.path.join(work, name)
+
+def checks(game):
+    launch(game)
+    for name, expect in [("shift+Tab", "E5 白棋"), ("Up", None), ("Down", "最后落子"), ("Home", "A5 空"),
+                         ("Return", "提示：所选方格不能落子"), ("Up Up End Left Left Left Left", "D3 空"),
+                         ("Return", "你：D3 黑棋，翻转 1 子"), ("", "计算机：C3 白棋，翻转 1 子。玩家得分：3，计算机得分：3。轮你走棋"),
+                         ("Insert+KP_Enter Insert+KP_Enter", "轮次：2"), ("F10", "游戏"), ("Escape alt+g q", None)]:
+        key(name, expect)
+    # The focused cell alone, without the rest of its row.
+    assert transcript[1][1] == ["E4 黑棋."], transcript[1]
+    # A 4x4 game where the player has nowhere to go: replayed to its end, then played on.
+    launch(game, "/open", record("pass.zvr", "Size4 BC2 WB2 BB3 WC3 BB1 WA1 BA2 WC1 BD1 WA3 BA4 WD3"))
+    for name, expect in [("Tab Tab space", "快进结尾"), ("alt+g o", None), ("ctrl+a", None),
+                         ("type " + record("bad.zvr", "Size4 nonsense"), None), ("Return", "轮你走棋"),
+                         ("shift+Tab shift+Tab", "棋盘"), ("Return", "你被罚步一次"), ("Return", "计算机："),
+                         ("alt+g d", None)]:
+        key(name, expect)
+    # The demo plays to the end; a pass box on the way is closed as a player would.
+    result = lambda: re.search("提示：(双方罚步|棋盘已满|子被吃尽)，", " ".join(spoken()))
+    while not wait_for(result, 4):
+        key("Return" if spoken()[-1].endswith("push button.") else "", None)
+        assert len(transcript) < 40, "no result line at the end of the demo"
+    key("alt+g q", None)
+
+def main():
+    setup()
+    if sys.argv[2:] == ["--game"]:
+        whole_game(sys.argv[1])
+    else:
+        checks(sys.argv[1])
+    for k, said in transcript:
+        print("%-16s %s" % (k, " | ".join(said)))
+
+try:
+    main()
+finally:
+    for process in reversed(started):
+        process.terminate()
+        try:
+            process.wait(5)
+        except subprocess.TimeoutExpired:
+            process.kill()
+    if not os.environ.get("KEEP"): shutil.rmtree(work, ignore_errors=True)
+    else: print(work)
+print("ok")
