@@ -34,9 +34,15 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent) {
 }
 
 bool StatusPanel::event(QEvent* event) {
-    // The window passes its activation down to its children.
-    if (event->type() == QEvent::WindowActivate) {
-        for (const QString& text : std::exchange(held_, {})) Announce(text);
+    // The window passes its activation down to its children; the held texts go out once the
+    // window has told assistive technology that it is active, not before.
+    if (event->type() == QEvent::WindowActivate && !held_.isEmpty()) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                for (const QString& text : std::exchange(held_, {})) Announce(text);
+            },
+            Qt::QueuedConnection);
     }
     return QWidget::event(event);
 }

@@ -53,6 +53,9 @@ def key(name, expect=None, seconds=8):
     before = len(spoken())
     if not name:  # only listen
         pass
+    elif name == "refocus":  # focus lost with the closed dialog: back as a keyboard user would
+        if "Quorvane frame." not in transcript[-1][1]:
+            subprocess.check_call(["xdotool", "key", "alt+Tab"], env=env)
     elif name.startswith("type "):
         subprocess.check_call(["xdotool", "type", name[5:]], env=env)
     else:
@@ -115,10 +118,11 @@ def checks(game):
     # A 4x4 game where the player has nowhere to go: replayed to its end, then played on.
     launch(game, "/open", record("pass.zvr", "Size4 BC2 WB2 BB3 WC3 BB1 WA1 BA2 WC1 BD1 WA3 BA4 WD3"))
     for name, expect in [("Tab Tab space", "快进结尾"), ("alt+g o", None), ("ctrl+a", None),
-                         ("type " + record("bad.zvr", "Size4 nonsense"), None), ("Return", "轮你走棋"),
+                         ("type " + record("bad.zvr", "Size4 nonsense"), None), ("Return", None), ("refocus", None),
                          ("shift+Tab shift+Tab", "棋盘"), ("Return", "你被罚步一次"), ("Return", "计算机："),
-                         ("alt+g d", None)]:
+                         ("alt+g", "新游戏"), ("d", None)]:
         key(name, expect)
+    assert "提示：轮你走棋，你执黑棋." in transcript[-7][1] + transcript[-6][1], transcript[-7:-5]
     # The demo plays to the end; a pass box on the way is closed as a player would.
     result = lambda: re.search("提示：(双方罚步|棋盘已满|子被吃尽)，", " ".join(spoken()))
     while not wait_for(result, 4):
@@ -137,6 +141,9 @@ def main():
 
 try:
     main()
+except BaseException:
+    if os.environ.get("KEEP"): subprocess.call(["import", "-window", "root", work + "/shot.png"], env=env)
+    raise
 finally:
     for process in reversed(started):
         process.terminate()
