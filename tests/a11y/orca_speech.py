@@ -9,6 +9,9 @@
 #   orca_speech.py GAME --game     a whole 8x8 game by keyboard, printed as key and speech
 import os, re, shutil, subprocess, sys, tempfile, time
 
+subprocess.check_call([os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../scripts/install-deps.sh"),
+                       "orca", "speech-dispatcher", "speech-dispatcher-audio-plugins", "speech-dispatcher-espeak-ng",
+                       "espeak-ng", "python3-pyatspi", "gir1.2-atspi-2.0", "openbox"])
 work = tempfile.mkdtemp()
 log = os.path.join(work, "orca.log")
 env = dict(os.environ, HOME=work, XDG_RUNTIME_DIR=work, XDG_CONFIG_HOME=work + "/config",
