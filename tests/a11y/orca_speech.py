@@ -18,77 +18,63 @@ env = dict(os.environ, HOME=work, XDG_RUNTIME_DIR=work, XDG_CONFIG_HOME=work + "
            XDG_DATA_HOME=work + "/data", XDG_CACHE_HOME=work + "/cache", LANG="C.UTF-8",
            PULSE_SERVER="unix:/nonexistent", QT_QPA_PLATFORM="xcb", QT_ACCESSIBILITY="1",
            QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", SPEECHD_ADDRESS="unix_socket:" + work + "/speechd.sock")
-for name in ("AT_SPI_BUS_ADDRESS", "SESSION_MANAGER", "WAYLAND_DISPLAY"):
-    env.pop(name, None)
+[env.pop(name, None) for name in ("AT_SPI_BUS_ADDRESS", "SESSION_MANAGER", "WAYLAND_DISPLAY")]
 started = []
 transcript = []  # (key, [what was said]) in order
 
 def start(*args, **kw):
     output = open(os.path.join(work, "output.txt"), "a")
-    kw.setdefault("stdout", output)
-    started.append(subprocess.Popen(args, env=env, stdin=subprocess.DEVNULL, stderr=output, **kw))
+    started.append(subprocess.Popen(args, env=env, stdin=subprocess.DEVNULL, stderr=output, **{"stdout": output, **kw}))
     return started[-1]
 
 def spoken():
-    try:
-        with open(log, encoding="utf-8", errors="replace") as f:
-            return re.findall(r"SPEECH OUTPUT: '(.*?)'", f.read())
-    except FileNotFoundError:
-        return []
+    return re.findall(r"SPEECH OUTPUT: '(.*?)'", open(log, encoding="utf-8").read()) if os.path.exists(log) else []
 
 def wait_for(what, seconds):
     deadline = time.time() + seconds
-    while time.time() < deadline:
-        if what():
-            return True
+    while not what() and time.time() < deadline:
         time.sleep(0.1)
-    return False
-
-def quiet():
-    """Waits until Orca has said nothing new for a second."""
-    said = None
-    while said != len(spoken()):
-        said = len(spoken())
-        time.sleep(1)
+    return bool(what())
 
 def key(name, expect=None, seconds=8):
-    """Types a key; with `expect`, waits until Orca says a text containing it."""
-    before = len(spoken())
-    expect = expect and re.compile(expect)
-    if not name:  # only listen
-        pass
-    elif name == "refocus":  # focus lost with the closed dialog: back as a keyboard user would
-        if "Quorvane frame." not in transcript[-1][1]:
-            subprocess.check_call(["xdotool", "key", "alt+Tab"], env=env)
-    elif name.startswith("type "):
+    """Types keys ("type TEXT" types text); with `expect`, waits until Orca says a text matching it,
+    else until Orca has been quiet for a second. Returns what Orca said meanwhile."""
+    before, said = len(spoken()), None
+    if name == "refocus" and "Quorvane frame." not in transcript[-1][1]:
+        name = "alt+Tab"  # focus lost with a closed dialog: back as a keyboard user would
+    if name.startswith("type "):
         subprocess.check_call(["xdotool", "type", name[5:]], env=env)
-    else:
+    elif name and name != "refocus":
         subprocess.check_call(["xdotool", "key", "--delay", "100"] + name.split(), env=env)
-    heard = lambda: [s for s in spoken()[before:] if expect.search(s)]
-    found = wait_for(heard, seconds) if expect else quiet()
+    found = not expect or wait_for(lambda: any(re.search(expect, s) for s in spoken()[before:]), seconds)
+    while not expect and said != len(spoken()):
+        said = len(spoken())
+        time.sleep(1)
     time.sleep(0.3)
     transcript.append((name, spoken()[before:]))
-    if expect and not found:
-        raise AssertionError("after %s Orca never said %r; it said %r" % (name, expect.pattern, spoken()[before:]))
+    assert found, "after %s Orca never said %r; it said %r" % (name, expect, transcript[-1][1])
     return transcript[-1][1]
 
 def launch(*command):
     before = len(spoken())
     start(*command)
-    if not wait_for(lambda: any("Quorvane frame" in s for s in spoken()[before:]), 30):
-        raise AssertionError("Orca never met the game's window")
+    assert wait_for(lambda: "Quorvane frame." in spoken()[before:], 30), "Orca never met the game's window"
     time.sleep(1)
+
+def write(path, text):
+    with open(os.path.join(work, path), "w", newline="") as f:
+        f.write(text)
+    return f.name
 
 def setup():
     os.makedirs(work + "/config/speech-dispatcher")
-    with open(work + "/config/speech-dispatcher/speechd.conf", "w") as f:
-        f.write('AudioOutputMethod "libao"\nAddModule "espeak-ng" "sd_espeak-ng" ""\nDefaultModule espeak-ng\n')
-    with open(work + "/.libao", "w") as f:
-        f.write("default_driver=null\n")
-    read, write = os.pipe()
-    start("Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset",
-          pass_fds=[write])
-    env["DISPLAY"] = ":" + os.read(read, 16).decode().strip()
+    write("config/speech-dispatcher/speechd.conf",
+          'AudioOutputMethod "libao"\nAddModule "espeak-ng" "sd_espeak-ng" ""\nDefaultModule espeak-ng\n')
+    write(".libao", "default_driver=null\n")
+    reader, writer = os.pipe()
+    start("Xvfb", "-displayfd", str(writer), "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset",
+          pass_fds=[writer])
+    env["DISPLAY"] = ":" + os.read(reader, 16).decode().strip()
     bus = start("dbus-daemon", "--session", "--nofork", "--print-address=1", stdout=subprocess.PIPE)
     env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
     start("openbox")
@@ -96,34 +82,26 @@ def setup():
     start("speech-dispatcher", "--run-single", "--timeout", "0", "--communication-method", "unix_socket",
           "--socket-path", work + "/speechd.sock", "--config-dir", work + "/config/speech-dispatcher")
     # Orca buffers its log; opened line by line it can be followed while Orca runs.
-    start("/usr/bin/python3", "-c", "import builtins, runpy, sys\n"
-          "real = builtins.open\n"
-          "def line_buffered(file, mode='r', *args, **kwargs):\n"
-          "    if file == sys.argv[2]: args, kwargs = (), dict(kwargs, buffering=1, encoding='utf-8')\n"
-          "    return real(file, mode, *args, **kwargs)\n"
-          "builtins.open = line_buffered\n"
+    start("/usr/bin/python3", "-c", "import builtins, runpy, sys\nopen = builtins.open\n"
+          "builtins.open = lambda f, m='r', *a, **k: open(f, m, 1, 'utf-8') if f == sys.argv[2] else open(f, m, *a, **k)\n"
           "runpy.run_path('/usr/bin/orca', run_name='__main__')", "--debug-file", log)
-    if not wait_for(lambda: "Screen reader on." in spoken(), 40):
-        raise AssertionError("Orca did not start")
+    assert wait_for(lambda: "Screen reader on." in spoken(), 40), "Orca did not start"
 
-def record(name, text):
-    with open(os.path.join(work, name), "w", newline="") as f:
-        f.write(text + "\r\n")
-    return os.path.join(work, name)
+RESULT = "提示：(双方罚步|棋盘已满|子被吃尽)，"
 
 def checks(game):
     launch(game)
     for name, expect in [("shift+Tab", "E5 白棋"), ("Up", None), ("Down", "最后落子"), ("Home", "A5 空"),
                          ("Return", "提示：所选方格不能落子"), ("Up Up End Left Left Left Left", "D3 空"),
                          ("Return", "你：D3 黑棋，翻转 1 子"), ("", "计算机：C3 白棋，翻转 1 子。玩家得分：3，计算机得分：3。轮你走棋"),
-                         ("Insert+KP_Enter Insert+KP_Enter", "轮次：2"), ("F10", "游戏"), ("Escape alt+g q", None)]:
+                         ("Insert+KP_Enter Insert+KP_Enter", "轮次：2"), ("F10", "游戏"), ("Escape alt+h a", "关于"),
+                         ("Tab Tab Tab", "Version 3"), ("Tab", "与电脑对弈"), ("Escape alt+g q", None)]:
         key(name, expect)
-    # The focused cell alone, without the rest of its row.
-    assert transcript[1][1] == ["E4 黑棋."], transcript[1]
+    assert transcript[1][1] == ["E4 黑棋."], transcript[1]  # the focused cell, not its whole row
     # A 4x4 game where the player has nowhere to go: replayed to its end, then played on.
-    launch(game, "/open", record("pass.zvr", "Size4 BC2 WB2 BB3 WC3 BB1 WA1 BA2 WC1 BD1 WA3 BA4 WD3"))
+    launch(game, "/open", write("pass.zvr", "Size4 BC2 WB2 BB3 WC3 BB1 WA1 BA2 WC1 BD1 WA3 BA4 WD3 \r\n"))
     for name, expect in [("Tab Tab space", "快进结尾"), ("alt+g o", None), ("ctrl+a", None),
-                         ("type " + record("bad.zvr", "Size4 nonsense"), None), ("Return", None), ("refocus", None),
+                         ("type " + write("bad.zvr", "Size4 nonsense\r\n"), None), ("Return", None), ("refocus", None),
                          ("shift+Tab shift+Tab", "棋盘"), ("Return", "你被罚步一次"), ("Return", "计算机："),
                          ("alt+g", "新游戏"), ("d", None)]:
         key(name, expect)
@@ -133,9 +111,6 @@ def checks(game):
         key("Return" if spoken()[-1].endswith("button.") else "", None)
         assert len(transcript) < 40, "no result line at the end of the demo"
     key("alt+g q", None)
-
-RESULT = "提示：(双方罚步|棋盘已满|子被吃尽)，"
-STEPS = {"Up": (-1, 0), "Down": (1, 0), "Left": (0, -1), "Right": (0, 1)}
 
 def turned(board, cell, me):
     """The discs a move of `me` on `cell` turns."""
@@ -148,49 +123,33 @@ def turned(board, cell, me):
     return out if board[cell] == "." else []
 
 def whole_game(game):
-    """Black against the computer, by the keyboard, knowing the board only from what Orca says."""
+    """Black against the computer by the keyboard, knowing the board only from what Orca says."""
     launch(game)
-    board = {(r, c): "." for r in range(1, 9) for c in range(1, 9)}
-    board.update({(4, 5): "B", (4, 4): "W", (5, 4): "B", (5, 5): "W"})
+    board = {(r, c): "." for r in range(1, 9) for c in range(1, 9)} | {(4, 5): "B", (4, 4): "W", (5, 4): "B", (5, 5): "W"}
     cursor, said = (5, 5), key("shift+Tab", "E5")
     while not re.search(RESULT, " ".join(said)):
-        moves = [cell for cell in sorted(board) if turned(board, cell, "B")]
-        if moves:
-            target = max(moves, key=lambda cell: len(turned(board, cell, "B")))
-            path = ["Down" if target[0] > cursor[0] else "Up"] * abs(target[0] - cursor[0])
-            path += ["Right" if target[1] > cursor[1] else "Left"] * abs(target[1] - cursor[1])
-            key(" ".join(path), "%s%d 空" % (chr(64 + target[1]), target[0]))
-        said = key("Return", "计算机：|被罚步一次|" + RESULT, 15)
-        if "你被罚步一次." in said:
-            said = key("Return", "计算机：|被罚步一次|" + RESULT, 15)
-        for text in said:
-            if text.endswith("被罚步一次.") and not text.startswith("提示"):
-                said += key("Return", "计算机：|" + RESULT, 15)
-        for who, column, row, colour, count in re.findall(r"(你|计算机)：([A-H])(\d) (.)棋，翻转 (\d+) 子", " ".join(said)):
+        moves = sorted(board, key=lambda cell: len(turned(board, cell, "B")))
+        if turned(board, moves[-1], "B"):
+            (row, col), (r, c) = moves[-1], cursor
+            path = ["Down" if row > r else "Up"] * abs(row - r) + ["Right" if col > c else "Left"] * abs(col - c)
+            key(" ".join(path), "%s%d 空" % (chr(64 + col), row))
+        said = key("Return", "计算机：|button|" + RESULT, 15)
+        while said[-1].endswith("button."):  # a pass box, closed
+            said += key("Return", "计算机：|button|" + RESULT, 15)
+        for column, row, colour, count in re.findall(r"：([A-H])(\d) (.)棋，翻转 (\d+) 子", " ".join(said)):
             cell, me = (int(row), ord(column) - 64), "B" if colour == "黑" else "W"
-            flipped = turned(board, cell, me)
-            assert len(flipped) == int(count), (who, cell, flipped, count)
-            for c in flipped + [cell]:
+            assert len(turned(board, cell, me)) == int(count), (cell, board, count)  # the count as heard
+            for c in turned(board, cell, me) + [cell]:
                 board[c] = me
             cursor = cell
 
-def main():
-    setup()
-    if sys.argv[2:] == ["--game"]:
-        whole_game(sys.argv[1])
-    else:
-        checks(sys.argv[1])
-    for k, said in transcript:
-        print("%-16s %s" % (k, " | ".join(said)))
-
 try:
-    main()
+    setup()
+    whole_game(sys.argv[1]) if sys.argv[2:] == ["--game"] else checks(sys.argv[1])
+    for name, said in transcript:
+        print("%-16s %s" % (name, " | ".join(said)))
 finally:
     for process in reversed(started):
-        process.terminate()
-        try:
-            process.wait(5)
-        except subprocess.TimeoutExpired:
-            process.kill()
+        process.kill(), process.wait()
     shutil.rmtree(work, ignore_errors=True)
 print("ok")
