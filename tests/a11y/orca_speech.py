@@ -92,8 +92,8 @@ def checks(game):
     for name, expect in [("shift+Tab", "E5 白棋"), ("Up", None), ("Down", "最后落子"), ("Home", "A5 空"),
                          ("Return", "提示：所选方格不能落子"), ("Up Up End Left Left Left Left", "D3 空"),
                          ("Return", "你：D3 黑棋，翻转 1 子"), ("", "计算机：C3 白棋，翻转 1 子。玩家得分：3，计算机得分：3。轮你走棋"),
-                         ("Insert+KP_Enter Insert+KP_Enter", "轮次：2"), ("alt+h", "主题"), ("a", "关于"), ("Tab Tab Tab", "Version 3"),
-                         ("Tab", "与电脑对弈"), ("Escape", None), ("F10", "游戏"), ("Escape alt+g q", None)]:
+                         ("F10", "游戏"), ("Escape", None), ("Insert+KP_Enter Insert+KP_Enter", "轮次：2"),
+                         ("alt+g q", None)]:
         key(name, expect)
     assert transcript[1][1] == ["E4 黑棋."], transcript[1]  # the focused cell, not its whole row
     # A 4x4 game where the player has nowhere to go: replayed to its end, then played on.
