@@ -101,6 +101,15 @@ frmAbout::frmAbout(const QString& applicationTitle, const QIcon& icon, QWidget* 
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
     setTabOrder(cmdOK, cmdSysInfo);
+    // Tab goes on from the buttons through the texts, with a caret, so a screen reader reads
+    // each; a click never focuses them, so a mouse user sees no caret.
+    QWidget* previous = cmdSysInfo;
+    for (QLabel* text : {lblTitle, lblVersion, lblDescription, lblDisclaimer}) {
+        text->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
+        text->setFocusPolicy(Qt::TabFocus);
+        setTabOrder(previous, text);
+        previous = text;
+    }
     cmdOK->setFocus();
 }
 

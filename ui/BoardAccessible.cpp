@@ -41,13 +41,7 @@ class BoardCellAccessible : public QAccessibleInterface, public QAccessibleTable
         if (!isValid()) {
             return {};
         }
-        if (t == QAccessible::Name) {
-            const char letter = board_->Grid()(row_, col_);
-            const char* content = letter == kBlack ? "黑棋" : letter == kWhite ? "白棋" : "空";
-            // The record's token without its side letter is the coordinate as it writes it.
-            const std::string coordinate = MoveToken(kBlack, row_, col_).substr(1);
-            return QString::fromStdString(coordinate + " " + content);
-        }
+        if (t == QAccessible::Name) return CellSpeech(board_->Grid()(row_, col_), row_, col_);
         if (t == QAccessible::Description && row_ == board_->LastMoveRow() &&
             col_ == board_->LastMoveCol()) {
             return QStringLiteral("最后落子");
@@ -97,7 +91,7 @@ class BoardCellAccessible : public QAccessibleInterface, public QAccessibleTable
 // technology refers to them by their ids; a new board side makes a new set.
 class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
   public:
-    explicit BoardAccessible(BoardView* board) : QAccessibleWidget(board, QAccessible::Table) {}
+    explicit BoardAccessible(BoardView* board) : QAccessibleWidget(board, QAccessible::Grouping) {}
     ~BoardAccessible() override { DropCells(); }
 
     void* interface_cast(QAccessible::InterfaceType t) override {
@@ -199,6 +193,13 @@ QAccessibleInterface* BoardFactory(const QString&, QObject* object) {
 }
 
 }  // namespace
+
+QString CellSpeech(char letter, int16_t row, int16_t col) {
+    const char* content = letter == kBlack ? "黑棋" : letter == kWhite ? "白棋" : "空";
+    // The record's token without its side letter is the coordinate as it writes it.
+    const std::string coordinate = MoveToken(kBlack, row, col).substr(1);
+    return QString::fromStdString(coordinate + " " + content);
+}
 
 void InstallBoardAccessibility() {
     static const bool installed = (QAccessible::installFactory(BoardFactory), true);

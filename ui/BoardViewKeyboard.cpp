@@ -23,9 +23,6 @@ void BoardView::MoveCursor(int row, int col) {
     cursorCol_ = static_cast<int16_t>(std::clamp(col, 1, static_cast<int>(Side())));
     cursor_->Place(Side(), cursorRow_, cursorCol_);
     cursor_->raise();
-    if (hasFocus()) {
-        AnnounceBoardCursor(this);
-    }
 }
 
 void BoardView::ShowCursor() { cursor_->setVisible(hasFocus() && bKeyboardInUse_); }
@@ -68,6 +65,9 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
     }
     bKeyboardInUse_ = true;
     ShowCursor();
+    // Only a key says where the cursor went: when it follows a move, the move's announcement
+    // names the cell.
+    AnnounceBoardCursor(this);
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {

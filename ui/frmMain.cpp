@@ -15,12 +15,14 @@
 #include "BoardView.h"
 #include "ChineseUi.h"
 #include "ClientArea.h"
+#include "KeyboardCaret.h"
 #include "MoveSound.h"
 #include "Notation.h"
 #include "QuorvaneIcon.h"
 #include "Quit.h"
 #include "ReplayPanel.h"
 #include "StatusLabel.h"
+#include "StatusPanel.h"
 #include "Twips.h"
 #include "modWait.h"
 
@@ -75,11 +77,13 @@ void frmMain::CreateControls() {
     Board->move(Px(390), Px(360));
     Board->SetReleaseHandler([this](int16_t row, int16_t col) { Board_MouseUp(row, col); });
 
+    picStatus = new StatusPanel(client_);
+    picStatus->setGeometry(0, Px(5280), kClientWidth, Px(300));
     for (int i = 0; i < 4; ++i) {
-        auto* label = new StatusLabel(client_);
+        auto* label = new StatusLabel(picStatus);
         label->setObjectName(QString("lblStatus%1").arg(i));
         label->setFont(SongFont(9));
-        label->setGeometry(Px(kStatusPlaces[i].left), Px(5280), Px(kStatusPlaces[i].width), Px(300));
+        label->setGeometry(Px(kStatusPlaces[i].left), 0, Px(kStatusPlaces[i].width), Px(300));
         lblStatus[static_cast<size_t>(i)] = label;
     }
 
@@ -108,6 +112,7 @@ void frmMain::CreateControls() {
     txtRecord->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtRecord->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     txtRecord->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    new KeyboardCaret(txtRecord);
 
     sound_ = new MoveSound(this);
     tmrPlay = new QTimer(this);
@@ -140,7 +145,10 @@ void frmMain::InitializeBoard(int16_t BoardSize) {
     game_.SetDiscCount(kComputer, 2);
     client_->DrawCoordinateLabels(BoardSize);
     game_.ResetTurnCounters();
+    bSettingUp_ = true;
     RefreshStatus();
+    bSettingUp_ = false;
+    spokenMove_.reset();
     Board->RedrawAll();
 }
 
@@ -165,6 +173,7 @@ void frmMain::RunEngineTurn(const std::function<void()>& turn) {
     ++iEngineDepth_;
     turn();
     --iEngineDepth_;
+    AnnounceMove();
 }
 
 void frmMain::SetRecordText(const std::string& text) {
@@ -178,7 +187,10 @@ QString frmMain::StatusText(int index) const {
 
 // ---- The engine's view of the window -------------------------------------------------------
 
-void frmMain::DrawDisc(char letter, int16_t row, int16_t col) { Board->DrawDisc(letter, row, col); }
+void frmMain::DrawDisc(char letter, int16_t row, int16_t col) {
+    ++iDiscsDrawn_;
+    Board->DrawDisc(letter, row, col);
+}
 
 void frmMain::MarkLastMove(int16_t row, int16_t col) {
     Board->MarkLastMove(row, col);
@@ -188,6 +200,7 @@ void frmMain::MarkLastMove(int16_t row, int16_t col) {
 }
 
 void frmMain::RecordMove(char letter, int16_t row, int16_t col) {
+    NoteMoveForSpeech(letter, row, col);
     const std::string token = MoveToken(letter, row, col) + " ";
     sRecordText_ += token;
     QTextCursor end(txtRecord->document());
@@ -198,7 +211,10 @@ void frmMain::RecordMove(char letter, int16_t row, int16_t col) {
 
 void frmMain::RefreshStatus() {
     lblStatus[1]->SetStatusText(Utf8(MoveNumberText(game_.iMoveNumber)));
-    lblStatus[0]->SetStatusText(Utf8(TurnHintText(game_)));
+    const QString hint = Utf8(TurnHintText(game_));
+    lblStatus[0]->SetStatusText(hint);
+    // A move's own utterance tells whose turn it is.
+    if (!bSettingUp_ && !spokenMove_ && hint != sSpokenLine0_) AnnounceLine0(hint);
 }
 
 void frmMain::ShowScore(Side side, int16_t value) {
@@ -207,13 +223,20 @@ void frmMain::ShowScore(Side side, int16_t value) {
 
 void frmMain::SetStatusLine0(const std::string& text) {
     lblStatus[0]->SetStatusText(Utf8(text));
+    // Spoken every time: a second illegal cell must be heard as well as the first.
+    AnnounceMove();
+    AnnounceLine0(Utf8(text));
 }
 
 void frmMain::ShowMessage(const std::string& text) {
+    AnnounceMove();
     dialogs_->Inform(this, windowTitle(), Utf8(text));
 }
 
-void frmMain::WaitMilliseconds(int32_t milliseconds) { waitRoutine_(milliseconds); }
+void frmMain::WaitMilliseconds(int32_t milliseconds) {
+    AnnounceMove();
+    waitRoutine_(milliseconds);
+}
 
 // ---- Board, options and quitting -----------------------------------------------------------
 

@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "Dialogs.h"
@@ -24,6 +25,7 @@ class QRadioButton;
 class QTimer;
 class ReplayPanel;
 class StatusLabel;
+class StatusPanel;
 
 // The main window: owns the game, draws it, and wires every menu, button and timer.
 class frmMain : public QMainWindow, private GameHost, private ReplayHost {
@@ -52,6 +54,7 @@ public:
     Replay& replay() { return replay_; }
     const std::string& RecordText() const { return sRecordText_; }
     QString StatusText(int index) const;
+    StatusPanel* statusPanel() const { return picStatus; }
     BoardView* board() const { return Board; }
     QTimer* playTimer() const { return tmrPlay; }
     QTimer* demoTimer() const { return tmrDemo; }
@@ -116,6 +119,18 @@ private:
     void RunEngineTurn(const std::function<void()>& turn);
     void OpenRecordFile(const QString& path);
 
+    // What a screen reader hears beyond the focused control (frmMainSpeech.cpp): each move
+    // with its captures, the scores and the turn, and the notices of status line 0.
+    struct SpokenMove {
+        Side mover;
+        char letter;
+        int16_t row, col, flips;
+    };
+    void NoteMoveForSpeech(char letter, int16_t row, int16_t col);
+    void AnnounceMove();
+    void AnnounceLine0(const QString& text);
+    void Announce(const QString& text);
+
     Game game_;
     Replay replay_;
     std::unique_ptr<Dialogs> dialogs_;
@@ -125,9 +140,14 @@ private:
     std::string sRecordText_;  // what txtRecord shows; the only store of the record
     int iEngineDepth_ = 0;     // engine turns under way, nested inside waits
     bool bDemoTickRunning_ = false;
+    bool bSettingUp_ = false;             // a new board's provisional hint is not news
+    int16_t iDiscsDrawn_ = 0;             // since the last recorded disc
+    std::optional<SpokenMove> spokenMove_;  // played, not yet announced
+    QString sSpokenLine0_;                // what a listener last heard of line 0 or the turn
 
     ClientArea* client_ = nullptr;
     BoardView* Board = nullptr;
+    StatusPanel* picStatus = nullptr;
     std::array<StatusLabel*, 4> lblStatus{};
     MoveSound* sound_ = nullptr;
     QTimer* tmrPlay = nullptr;

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 
 #include "BoardSizeEntry.h"
 #include "Help.h"
@@ -69,6 +70,10 @@ void frmMain::CreateMenus() {
             &frmMain::mnuContent_Click);
     connect(AddItem(mnuHelp, "mnuAbout", "关于(&A)"), &QAction::triggered, this,
             &frmMain::mnuAbout_Click);
+
+    // F10 opens the first menu, as in GNOME and KDE programs.
+    connect(new QShortcut(Qt::Key_F10, this), &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
 }
 
 void frmMain::mnuGame_DropDown() { mnuDemo->setEnabled(!game_.bReplayMode); }

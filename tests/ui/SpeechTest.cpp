@@ -1,0 +1,52 @@
+// SPDX-FileCopyrightText: 2026 Quorvane developers <developers@quorvane.invalid>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What a screen-reader user gets beyond the mouse user's window: the announcements of moves
+// and notices, a caret in the record box. The status bar, F10, the About box and the end of a
+// game are heard through Orca itself (tests/a11y).
+#include <gtest/gtest.h>
+
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "StatusPanel.h"
+#include "UiTestSupport.h"
+
+namespace {
+
+// Announcements go out only while the window is active.
+void Activate(QWidget* window) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
+TEST(Speech, EachMoveAndEachNoticeIsAnnouncedOnceAndInOrder) {
+    TestWindow w;
+    Activate(w.window.get());
+    QSignalSpy said(w->statusPanel(), &StatusPanel::Announced);
+    w.ClickCell(4, 4);
+    w.ClickCell(4, 4);  // the same notice again must be heard again
+    w.ClickCell(3, 4);
+    QStringList texts;
+    for (const QList<QVariant>& arguments : said) texts << arguments.at(0).toString();
+    ASSERT_EQ(texts.size(), 4) << texts.join('\n').toStdString();
+    EXPECT_EQ(texts[0], "提示：所选方格不能落子");
+    EXPECT_EQ(texts[1], texts[0]);
+    EXPECT_EQ(texts[2], "你：D3 黑棋，翻转 1 子。玩家得分：4，计算机得分：1。轮计算机走棋。");
+    EXPECT_TRUE(texts[3].startsWith("计算机：") &&
+                texts[3].endsWith(" 白棋，翻转 1 子。玩家得分：3，计算机得分：3。轮你走棋。"))
+        << texts[3].toStdString();
+}
+
+TEST(Speech, TheRecordBoxHasACaretForTheKeyboardOnly) {
+    TestWindow w;
+    Activate(w.window.get());
+    const auto caret = [&] { return w->txtRecord->textInteractionFlags() & Qt::TextSelectableByKeyboard; };
+    w->txtRecord->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(caret());
+    QTest::mouseClick(w->txtRecord->viewport(), Qt::LeftButton);
+    EXPECT_FALSE(caret());
+}
+
+}  // namespace
