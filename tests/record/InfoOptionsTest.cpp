@@ -14,7 +14,12 @@ TEST(InfoOptions, HelpAndVersionAnswerWhileEveryOtherTextStaysTheGames) {
         {{"--unknown", "--help"}, help}, {{}, game},
         {{"--unknown"}, game},           {{"/open"}, game},  // what the menu entry passes
         {{"/open", "--help"}, game},                         // a record named --help
-        {{"/OPEN", "-v.zvr"}, game},
+        {{"/OPEN", "-v.zvr"}, game},     {{"-help"}, game},
+        // Qt's own options, whose letters are no -h or -v, and their values.
+        {{"-reverse"}, game},            {{"-visual", "TrueColor"}, game},
+        {{"-stylesheet", "x.qss"}, game}, {{"-platformtheme", "gtk3"}, game},
+        {{"-qwindowtitle", "-v"}, game}, {{"--style", "x", "-v"}, version},
+        {{"-style", "x", "/open", "-h"}, game},
     };
     for (const auto& [arguments, expected] : cases) {
         const std::optional<QString> text = InfoOptionText(arguments);
