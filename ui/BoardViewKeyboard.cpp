@@ -55,6 +55,8 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_Space:
+            // A held key repeats: only its first press plays, as a click plays once.
+            if (event->isAutoRepeat()) return;
             bKeyboardInUse_ = true;
             ShowCursor();
             // The same hand-over as a release on this cell, replay mode included.
