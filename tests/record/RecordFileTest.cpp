@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -18,7 +19,7 @@ TEST(RecordFile, SavesWholeLinesAndAFailedSaveKeepsTheOldFile) {
     ASSERT_TRUE(WriteAll(path, QByteArray(5000, 'x')));
     ASSERT_TRUE(RecordFile::Save(path, "Size8 BE4 WD4 BD5 WE5 "));
     EXPECT_EQ(ReadAll(path), QByteArray("Size8 BE4 WD4 BD5 WE5 \r\n"));
-    EXPECT_EQ(RecordFile::ReadItems(path), "Size8 BE4 WD4 BD5 WE5 ");
+    EXPECT_EQ(RecordFile::ReadItems(path.toStdString()), "Size8 BE4 WD4 BD5 WE5 ");
     // No temporary file can be made beside so long a name, even by root.
     const QString longName = dir.filePath(QString(246, 'r') + ".zvr");
     ASSERT_TRUE(WriteAll(longName, "old\r\n"));
@@ -27,15 +28,18 @@ TEST(RecordFile, SavesWholeLinesAndAFailedSaveKeepsTheOldFile) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
-TEST(RecordFile, RefusesFilesOverOneMebibyteAndWhatIsNoFile) {
+TEST(RecordFile, RefusesFilesOverOneMebibyteAndWhatIsNoPlainFile) {
     QTemporaryDir dir;
     QByteArray big(RecordFile::kMaxRecordFileBytes, ' ');
     big.replace(0, 6, "Size8 ");
     ASSERT_TRUE(WriteAll(dir.filePath("limit.zvr"), big));
-    EXPECT_TRUE(RecordFile::ReadItems(dir.filePath("limit.zvr")).has_value());
+    EXPECT_TRUE(RecordFile::ReadItems(dir.filePath("limit.zvr").toStdString()).has_value());
     ASSERT_TRUE(WriteAll(dir.filePath("big.zvr"), big + ' '));
-    EXPECT_FALSE(RecordFile::ReadItems(dir.filePath("big.zvr")).has_value());
+    EXPECT_FALSE(RecordFile::ReadItems(dir.filePath("big.zvr").toStdString()).has_value());
     EXPECT_FALSE(RecordFile::ReadItems("/dev/zero").has_value());
+    const std::string fifo = dir.filePath("fifo.zvr").toStdString();  // never waited on
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_FALSE(RecordFile::ReadItems(fifo).has_value());
 }
 
 }  // namespace
