@@ -3,7 +3,6 @@
 
 #pragma once
 
-#include <QColor>
 #include <QImage>
 #include <string>
 
@@ -12,15 +11,12 @@
 // For pictures only, so the referee itself stays free of Qt. Cells need a few pixels for
 // their centres to miss the grid lines and the last-move frame.
 inline std::string PictureGrid(const QImage& image, int side) {
-    const QColor kTeal(0, 128, 128);
     std::string grid;
-    for (int row = 1; row <= side; ++row) {
-        for (int col = 1; col <= side; ++col) {
-            const QColor c = image.pixelColor(int((col - 0.5) * image.width() / side),
-                                              int((row - 0.5) * image.height() / side));
-            grid += c == Qt::black ? 'B' : c == Qt::white ? 'W' : c == kTeal ? '.' : '?';
-        }
-        grid += '\n';
+    for (int k = 0; k < side * side; ++k) {
+        const QColor c = image.pixelColor(int((k % side + 0.5) * image.width() / side),
+                                          int((k / side + 0.5) * image.height() / side));
+        grid += c == Qt::black ? 'B' : c == Qt::white ? 'W' : c == QColor(0, 128, 128) ? '.' : '?';
+        if (k % side == side - 1) grid += '\n';
     }
     return grid;
 }

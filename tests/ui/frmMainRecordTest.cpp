@@ -21,11 +21,6 @@
 
 namespace {
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A whole game, player (black) against the expert, each turn the first legal cell. Saved
 // where the start was saved (asked first: kept, then replaced), a cancel, a failure; opened
 // from the command line after a change of size, fast-forwarded, back to the start, a step
@@ -118,6 +113,7 @@ TEST(frmMainRecord, DroppedRecordFileOpensAndEverythingElseIsRefused) {
     w.File("picture.png", "\x89PNG\r\n");
     ASSERT_TRUE(QDir(w.dir.path()).mkdir("folder.zvr"));
     const QByteArray dir = w.dir.path().toUtf8() + '/', gbk = "\xb6\xd4\xbe\xd6.ZVR";
+    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;  // a move proposed below
     std::filesystem::copy_file((dir + "game.zvr").toStdString(), (dir + gbk).toStdString());
     const std::tuple<QList<QByteArray>, std::string, bool> cases[] = {
         {{"picture.png"}, kStart, false},
@@ -130,13 +126,11 @@ TEST(frmMainRecord, DroppedRecordFileOpensAndEverythingElseIsRefused) {
         QMimeData data;
         for (const QByteArray& file : files)  // the names' bytes, as a file manager writes them
             data.setUrls(data.urls() << QUrl("file://" + (dir + file).toPercentEncoding("/")));
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
-                              Qt::NoModifier);
+        QDragEnterEvent enter(QPoint(5, 5), offered, &data, Qt::LeftButton, Qt::NoModifier);
         enter.setDropAction(Qt::MoveAction);
         QApplication::sendEvent(w->txtRecord->viewport(), &enter);
         EXPECT_EQ(enter.isAccepted() && enter.dropAction() == Qt::CopyAction, accepted);
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
-                        Qt::NoModifier);
+        QDropEvent drop(QPointF(5, 5), offered, &data, Qt::LeftButton, Qt::NoModifier);
         drop.setDropAction(Qt::MoveAction);
         QApplication::sendEvent(w.window.get(), &drop);
         EXPECT_EQ(drop.isAccepted() && drop.dropAction() == Qt::CopyAction, accepted);
