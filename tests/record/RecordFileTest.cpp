@@ -18,7 +18,6 @@ TEST(RecordFile, SavesWholeLinesAndAFailedSaveKeepsTheOldFile) {
     ASSERT_TRUE(WriteAll(path, QByteArray(5000, 'x')));
     ASSERT_TRUE(RecordFile::Save(path, "Size8 BE4 WD4 BD5 WE5 "));
     EXPECT_EQ(ReadAll(path), QByteArray("Size8 BE4 WD4 BD5 WE5 \r\n"));
-    EXPECT_EQ(RecordFile::ReadItems(path.toStdString()), "Size8 BE4 WD4 BD5 WE5 ");
     // No temporary file can be made beside so long a name, even by root.
     const QString longName = dir.filePath(QString(246, 'r') + ".zvr");
     ASSERT_TRUE(WriteAll(longName, "old\r\n"));
