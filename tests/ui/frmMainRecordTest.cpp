@@ -113,7 +113,7 @@ TEST(frmMainRecord, DroppedRecordFileOpensAndEverythingElseIsRefused) {
     w.File("picture.png", "\x89PNG\r\n");
     ASSERT_TRUE(QDir(w.dir.path()).mkdir("folder.zvr"));
     const QByteArray dir = w.dir.path().toUtf8() + '/', gbk = "\xb6\xd4\xbe\xd6.ZVR";
-    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;  // a move proposed below
+    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;  // Shift proposes the move
     std::filesystem::copy_file((dir + "game.zvr").toStdString(), (dir + gbk).toStdString());
     const std::tuple<QList<QByteArray>, std::string, bool> cases[] = {
         {{"picture.png"}, kStart, false},
@@ -126,12 +126,10 @@ TEST(frmMainRecord, DroppedRecordFileOpensAndEverythingElseIsRefused) {
         QMimeData data;
         for (const QByteArray& file : files)  // the names' bytes, as a file manager writes them
             data.setUrls(data.urls() << QUrl("file://" + (dir + file).toPercentEncoding("/")));
-        QDragEnterEvent enter(QPoint(5, 5), offered, &data, Qt::LeftButton, Qt::NoModifier);
-        enter.setDropAction(Qt::MoveAction);
+        QDragEnterEvent enter(QPoint(5, 5), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
         QApplication::sendEvent(w->txtRecord->viewport(), &enter);
         EXPECT_EQ(enter.isAccepted() && enter.dropAction() == Qt::CopyAction, accepted);
-        QDropEvent drop(QPointF(5, 5), offered, &data, Qt::LeftButton, Qt::NoModifier);
-        drop.setDropAction(Qt::MoveAction);
+        QDropEvent drop(QPointF(5, 5), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
         QApplication::sendEvent(w.window.get(), &drop);
         EXPECT_EQ(drop.isAccepted() && drop.dropAction() == Qt::CopyAction, accepted);
         EXPECT_EQ(w.Record(), record);
