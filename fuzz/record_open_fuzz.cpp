@@ -100,9 +100,11 @@ void CheckOpenAndReplay(const ParsedRecord& parsed, const ReplayResult& judged) 
 void CheckThumbnail(std::string_view bytes, const std::optional<ReplayResult>& judged) {
     const int side = judged ? judged->position.Size() : 8;
     const auto picture = RenderRecordThumbnail(bytes, std::max(8 * side, kMinThumbnailSize));
-    const std::string drawn = picture ? PictureGrid(*picture, side) : "no picture";
-    if (drawn != (judged ? judged->position.Grid() : "no picture"))
-        Fail("the thumbnail is not the referee's final board", std::string(bytes) + "\n" + drawn);
+    const std::string drawn = picture ? PictureGrid(*picture, side) : "no picture\n";
+    const std::string expected = judged ? judged->position.Grid() : "no picture\n";
+    if (drawn != expected)
+        Fail("the thumbnail is not the referee's final board",
+             std::string(bytes.substr(0, 300)) + "\nreferee:\n" + expected + "drawn:\n" + drawn);
 }
 
 }  // namespace
