@@ -2,16 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // libFuzzer target: a file's bytes through opening a record (items, trimming, splitting,
-// validating, the board set-up) and replaying it to the end twice, judged by the referee;
-// and through the thumbnailer's picture of the same file.
+// validating, the board set-up) and replaying it to the end twice, and through the
+// thumbnailer's picture of the same file, all judged by the referee.
 // Each check is one call from LLVMFuzzerTestOneInput, so more paths over the same bytes are
 // one line each.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "Notation.h"
+#include "PictureGrid.h"
 #include "RecordThumbnail.h"
 #include "RecordText.h"
 #include "Referee.h"
@@ -60,10 +62,10 @@ struct Window : GameHost, ReplayHost {
     }
 };
 
-void CheckOpenAndReplay(std::string_view bytes) {
-    const ParsedRecord parsed = ParseRecordText(ReadRecordItems(bytes));
-    if (!parsed.valid) return;
-    // The opened record as the program writes records, for the referee's stricter reading.
+// The referee's replay of a record that opens, written out as the program writes records
+// for the referee's stricter reading; nothing for a record that does not open.
+std::optional<ReplayResult> Judge(const ParsedRecord& parsed) {
+    if (!parsed.valid) return std::nullopt;
     std::string canonical = HeaderToken(parsed.boardSize) + " ";
     for (std::size_t i = 1; i < parsed.tokens.size(); ++i) {
         const RecordedMove move = DecodeMoveToken(parsed.tokens[i]);
@@ -71,38 +73,47 @@ void CheckOpenAndReplay(std::string_view bytes) {
     }
     const auto judged = ReplayRecord(canonical);
     if (!judged) Fail("the referee refuses a record the program opens", parsed.text);
+    return judged;
+}
 
+void CheckOpenAndReplay(const ParsedRecord& parsed, const ReplayResult& judged) {
     Window window;
     window.replay.Load(parsed.tokens);
     window.InitializeBoard(parsed.boardSize);
     const std::string first = window.FastForward();
     const auto played = ReplayRecord(window.record);
-    if (!played || !played->error.empty() || played->moves != judged->moves ||
-        played->position != judged->position)
-        Fail("the replay differs from the referee's", canonical + "\nreplayed: " + window.record);
+    if (!played || !played->error.empty() || played->moves != judged.moves ||
+        played->position != judged.position)
+        Fail("the replay differs from the referee's", parsed.text + "\nreplayed: " + window.record);
     if (window.game.sBoard.ToString() + "\n" != played->position.Grid())
         Fail("the board is not what the record text replays to", window.record);
-    if (window.messages != (judged->error.empty() ? 0 : 1))
-        Fail("a record error was shown wrongly or not at all", canonical);
+    if (window.messages != (judged.error.empty() ? 0 : 1))
+        Fail("a record error was shown wrongly or not at all", parsed.text);
     if (window.game.iDiscCount[kTrue] != 2 || window.game.iDiscCount[kFalse] != 2)
         Fail("replay changed the counts", window.record);
     window.replay.BackToStart();
     if (window.FastForward() != first) Fail("a second replay ended elsewhere", window.record);
 }
 
-// A picture exactly when Open accepts the file.
-void CheckThumbnail(std::string_view bytes) {
-    const bool opens = ParseRecordText(ReadRecordItems(bytes)).valid;
-    if (RenderRecordThumbnail(bytes, 32).has_value() != opens)
-        Fail(opens ? "no thumbnail for a record that opens" : "a thumbnail for an invalid record",
-             std::string(bytes.substr(0, 300)));
+// The picture is the referee's final board, cell by cell, at 8 pixels a cell; a record that
+// does not open has none.
+void CheckThumbnail(std::string_view bytes, const std::optional<ReplayResult>& judged) {
+    const int side = judged ? judged->position.Size() : 8;
+    const auto picture = RenderRecordThumbnail(bytes, std::max(8 * side, kMinThumbnailSize));
+    const std::string drawn = picture ? PictureGrid(*picture, side) : "no picture\n";
+    const std::string expected = judged ? judged->position.Grid() : "no picture\n";
+    if (drawn != expected)
+        Fail("the thumbnail is not the referee's final board",
+             std::string(bytes.substr(0, 300)) + "\nreferee:\n" + expected + "drawn:\n" + drawn);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    CheckOpenAndReplay(bytes);
-    CheckThumbnail(bytes);
+    const ParsedRecord parsed = ParseRecordText(ReadRecordItems(bytes));
+    const std::optional<ReplayResult> judged = Judge(parsed);
+    if (judged) CheckOpenAndReplay(parsed, *judged);
+    CheckThumbnail(bytes, judged);
     return 0;
 }

@@ -3,7 +3,6 @@
 
 #include "InfoOptions.h"
 
-#include <QCommandLineParser>
 #include <cstdio>
 
 #include "CommandLine.h"
@@ -20,19 +19,34 @@ const char* const kHelp =
     "\n"
     "Quitting the game registers .zvr record files for the current user; see quorvane(6).\n";
 
+// Qt's documented options that take the next word as their value (with one dash or two):
+// that word is Qt's, even when it reads "-v".
+bool TakesQtValue(QString word) {
+    static const QStringList options = {
+        "-display", "-geometry", "-name", "-platform", "-platformpluginpath", "-platformtheme",
+        "-plugin", "-qwindowgeometry", "-qwindowicon", "-qwindowtitle", "-session", "-style",
+        "-stylesheet", "-title", "-visual"};
+    if (word.startsWith(QStringLiteral("--"))) word.remove(0, 1);
+    return options.contains(word);
+}
+
 }  // namespace
 
 std::optional<QString> InfoOptionText(const QStringList& arguments) {
-    if (OpenArgumentPath(arguments.join(u' ').toStdString())) return std::nullopt;
-    QCommandLineParser parser;
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
-    parser.addOptions({help, version});
-    // An unknown option is argument text like any other: the game ignores it, so the parse
-    // error is not reported, and a known option beside it still counts.
-    parser.parse(QStringList{QStringLiteral("quorvane")} + arguments);
-    if (parser.isSet(help)) return QString::fromLatin1(kHelp);
-    if (parser.isSet(version)) return QStringLiteral("Quorvane " QUORVANE_VERSION "\n");
+    // Only these exact words are the program's own. Qt's options are read by QApplication
+    // later, and "-reverse" or "-visual" hold letters that are no option of ours.
+    QStringList words;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (TakesQtValue(arguments[i]))
+            ++i;
+        else
+            words << arguments[i];
+    }
+    if (OpenArgumentPath(words.join(u' ').toStdString())) return std::nullopt;
+    if (words.contains(QStringLiteral("-h")) || words.contains(QStringLiteral("--help")))
+        return QString::fromLatin1(kHelp);
+    if (words.contains(QStringLiteral("-v")) || words.contains(QStringLiteral("--version")))
+        return QStringLiteral("Quorvane " QUORVANE_VERSION "\n");
     return std::nullopt;
 }
 

@@ -7,9 +7,10 @@
 #include <QStringList>
 #include <optional>
 
-// What `--help` or `--version` asks to be printed, for the program's arguments without the
-// program name; nothing for any other arguments, which stay the game's: "/open PATH" opens
-// PATH whatever it looks like, and other text is ignored as before.
+// What `-h`, `--help`, `-v` or `--version` (those exact words) asks to be printed, for the
+// program's arguments without the program name; nothing for any other arguments, which stay
+// the game's or Qt's: "/open PATH" opens PATH whatever it looks like, Qt's options and their
+// values are left to QApplication, and other text is ignored as before.
 std::optional<QString> InfoOptionText(const QStringList& arguments);
 
 // Prints that text to standard output and returns true: the program then ends without a

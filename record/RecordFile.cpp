@@ -3,8 +3,11 @@
 
 #include "RecordFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
 #include "RecordText.h"
@@ -24,12 +27,18 @@ bool Save(const QString& path, const std::string& recordText) {
     return file.commit();
 }
 
-std::optional<QByteArray> ReadBytes(const QString& path) {
-    // Only plain files: a FIFO or a device could block the window or never end.
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > kMaxRecordFileBytes) return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+std::optional<QByteArray> ReadBytes(const std::filesystem::path& path) {
+    // Opened without waiting, so that a FIFO cannot block the window, then measured through
+    // the descriptor: only a plain file is read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat info = {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kMaxRecordFileBytes) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) return std::nullopt;
     // Read one byte past the limit, in case the file grew after it was measured.
     const QByteArray bytes = file.read(kMaxRecordFileBytes + 1);
     if (file.error() != QFileDevice::NoError || bytes.size() > kMaxRecordFileBytes)
@@ -37,7 +46,7 @@ std::optional<QByteArray> ReadBytes(const QString& path) {
     return bytes;
 }
 
-std::optional<std::string> ReadItems(const QString& path) {
+std::optional<std::string> ReadItems(const std::filesystem::path& path) {
     const std::optional<QByteArray> bytes = ReadBytes(path);
     if (!bytes) return std::nullopt;
     return ReadRecordItems(std::string_view(bytes->constData(), bytes->size()));

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -19,10 +20,11 @@ inline constexpr qint64 kMaxRecordFileBytes = 1024 * 1024;
 bool Save(const QString& path, const std::string& recordText);
 
 // The bytes of a plain file, or nothing when it is not one, cannot be opened or read, or is
-// larger than kMaxRecordFileBytes.
-std::optional<QByteArray> ReadBytes(const QString& path);
+// larger than kMaxRecordFileBytes. The path is the file system's own bytes, never text, so
+// a name that is not UTF-8 (a record copied from Windows, say) is found as it is.
+std::optional<QByteArray> ReadBytes(const std::filesystem::path& path);
 
 // The items of the file joined (ReadRecordItems), or nothing when ReadBytes gives nothing.
-std::optional<std::string> ReadItems(const QString& path);
+std::optional<std::string> ReadItems(const std::filesystem::path& path);
 
 }  // namespace RecordFile

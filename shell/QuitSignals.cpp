@@ -62,7 +62,12 @@ void Install(std::function<void()> quit) {
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int signal : {SIGTERM, SIGHUP, SIGINT}) sigaction(signal, &action, nullptr);
+    for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        // What was ignored at start stays so: nohup and a shell's background jobs rely on it.
+        struct sigaction old = {};
+        if (sigaction(signal, nullptr, &old) == 0 && old.sa_handler == SIG_IGN) continue;
+        sigaction(signal, &action, nullptr);
+    }
 }
 
 }  // namespace QuitSignals

@@ -229,7 +229,8 @@ void RegisterFileType(const QString& extension, const QString& className,
     }
 
     const QString applications = root.filePath(QStringLiteral("applications"));
-    if (WriteFile(applications + u'/' + fileName + QStringLiteral(".desktop"),
+    if (!commandPath.isEmpty() &&
+        WriteFile(applications + u'/' + fileName + QStringLiteral(".desktop"),
                   DesktopEntry(mimeType, description, iconName, commandPath))) {
         RunInBackground(QStringLiteral("update-desktop-database"), applications);
     }

@@ -13,8 +13,9 @@ namespace modRegister {
 // Makes files ending in `extension` (".zvr") a type described by `description`, shown with
 // the image at `iconPath` (or the program's own icon when `iconPath` is not an image, for
 // instance the executable) and opened by running `commandPath` with "/open" and the file's
-// path as its two arguments. Written afresh on every call; an entry that cannot be written
-// is skipped silently. The desktop's databases are refreshed in the background.
+// path as its two arguments; an empty `commandPath` writes no open command and leaves the
+// one already there. Written afresh on every call; an entry that cannot be written is
+// skipped silently. The desktop's databases are refreshed in the background.
 void RegisterFileType(const QString& extension, const QString& className,
                       const QString& description, const QString& iconPath,
                       const QString& commandPath);

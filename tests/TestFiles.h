@@ -6,6 +6,14 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
+#include <filesystem>
+
+// A temporary folder that goes with all it holds, also names that are not UTF-8, which Qt
+// never lists and so cannot remove.
+struct TempDir : QTemporaryDir {
+    ~TempDir() { std::error_code e; std::filesystem::remove_all(path().toStdString(), e); }
+};
 
 // Sets an environment variable for one scope; the test main sets every variable we touch.
 struct ScopedEnv {

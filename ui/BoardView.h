@@ -50,6 +50,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
@@ -70,4 +71,5 @@ private:
     // The cursor shows only to someone using the keyboard: focus came by Tab, or a key was
     // pressed here. A mouse press takes it away again.
     bool bKeyboardInUse_ = false;
+    unsigned long keyReleasedAt_ = 0;  // the window system's time of the last key release
 };

@@ -52,6 +52,11 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_Space:
+            // A held key repeats: only its first press plays, as a click plays once. X11
+            // repeats as a release and a press of one time, a pair Qt does not always see.
+            if (event->isAutoRepeat() ||
+                (event->timestamp() != 0 && event->timestamp() == keyReleasedAt_))
+                return;
             bKeyboardInUse_ = true;
             ShowCursor();
             // The same hand-over as a release on this cell, replay mode included.
@@ -68,6 +73,11 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
     // Only a key says where the cursor went: when it follows a move, the move's announcement
     // names the cell.
     AnnounceBoardCursor(this);
+}
+
+void BoardView::keyReleaseEvent(QKeyEvent* event) {
+    keyReleasedAt_ = event->timestamp();
+    QWidget::keyReleaseEvent(event);
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {

@@ -58,7 +58,7 @@ public:
     BoardView* board() const { return Board; }
     QTimer* playTimer() const { return tmrPlay; }
     QTimer* demoTimer() const { return tmrDemo; }
-    QString sRecordFile;
+    std::string sRecordFile;  // the file system's bytes, which need not be UTF-8
     bool bOpenFromCommandLine = false;
 
     // Handlers, named after control and event.
@@ -117,7 +117,7 @@ private:
     void SetRecordText(const std::string& text);
     void ComputerOpens();
     void RunEngineTurn(const std::function<void()>& turn);
-    void OpenRecordFile(const QString& path);
+    void OpenRecordFile(const std::string& path);
 
     // What a screen reader hears beyond the focused control (frmMainSpeech.cpp): each move
     // with its captures, the scores and the turn, and the notices of status line 0.
@@ -136,7 +136,7 @@ private:
     std::unique_ptr<Dialogs> dialogs_;
     std::function<void()> quitRoutine_;
     std::function<void(int32_t)> waitRoutine_;
-    QString commandLinePath_;  // the file a command-line open reads
+    std::string commandLinePath_;  // the file a command-line open reads
     std::string sRecordText_;  // what txtRecord shows; the only store of the record
     int iEngineDepth_ = 0;     // engine turns under way, nested inside waits
     bool bDemoTickRunning_ = false;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Opening and saving records, the command line, and the replay panel.
+#include <QFile>
 #include <QFileInfo>
 #include <QRadioButton>
 #include <QTimer>
@@ -18,31 +19,32 @@ void frmMain::OpenFromCommandLine(const std::string& argumentText) {
     if (!path) {
         return;
     }
-    sRecordFile = QString::fromStdString(*path);
+    sRecordFile = *path;
     bOpenFromCommandLine = true;
     // The proper-cased path may name no file on a case-sensitive file system.
-    commandLinePath_ = QString::fromStdString(
-        ResolveRecordPath(argumentText.substr(std::string("/open ").size()), *path));
+    commandLinePath_ = ResolveRecordPath(argumentText.substr(std::string("/open ").size()), *path);
     mnuOpen_Click();
 }
 
 void frmMain::mnuOpen_Click() {
-    QString path;
+    std::string path;
     if (bOpenFromCommandLine) {
         bOpenFromCommandLine = false;
-        path = commandLinePath_.isEmpty() ? sRecordFile : commandLinePath_;
+        path = commandLinePath_.empty() ? sRecordFile : commandLinePath_;
         commandLinePath_.clear();
     } else {
-        path = dialogs_->OpenRecordPath(this);
-        if (path.trimmed().isEmpty()) {
+        const QString chosen = dialogs_->OpenRecordPath(this);
+        if (chosen.trimmed().isEmpty()) {
             return;
         }
+        // Qt's dialog lists only names that are UTF-8, so these are the name's own bytes.
+        path = QFile::encodeName(chosen).toStdString();
         sRecordFile = path;
     }
     OpenRecordFile(path);
 }
 
-void frmMain::OpenRecordFile(const QString& path) {
+void frmMain::OpenRecordFile(const std::string& path) {
     const std::optional<std::string> items = RecordFile::ReadItems(path);
     if (!items) {
         return;

@@ -27,10 +27,8 @@ int main(int argc, char** argv) {
     frmMain window;
     window.show();
 
-    std::vector<std::string> arguments;
-    for (int i = 1; i < argc; ++i) {
-        arguments.emplace_back(QString::fromLocal8Bit(argv[i]).toStdString());
-    }
-    window.OpenFromCommandLine(ArgumentText(arguments));
+    // QApplication has taken its own options out. The rest stay bytes: a path that is not
+    // UTF-8 would not survive a trip through text.
+    window.OpenFromCommandLine(ArgumentText(std::vector<std::string>(argv + 1, argv + argc)));
     return QApplication::exec();
 }

@@ -61,11 +61,12 @@ first-move)  # the board drawn at start, a click and the expert's reply C3
     wait_board 8 "$start8"
     click_cell 3 4
     wait_board 8 "$after_white" ;;
-open-fast-forward)  # "/open" and a path with spaces, then Fast forward to the record's end
+open-fast-forward)  # "/open" and a path with spaces whose name is GBK, not UTF-8, beside one
+    # of Qt's own options; then Fast forward to the record's end
     mkdir "$work/saved games"
-    record="$work/saved games/Whole game.zvr"
+    record="$work/saved games/Whole game $(printf '\xb6\xd4\xbe\xd6').zvr"
     cp "$E2E_CORPUS/whole-game-8.zvr" "$record"
-    start_game /open "$record"
+    start_game -stylesheet /dev/null /open "$record"
     wait_board 8 "$start8"
     xdotool mousemove $((X + 451)) $((Y + 16)) click 1  # the Bottom button
     # The record's final position, as the corpus run's referee replays it.

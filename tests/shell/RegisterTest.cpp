@@ -6,9 +6,9 @@
 #include <QDir>
 #include <QImage>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <filesystem>
 
 #include "QuorvaneIcon.h"
 #include "TestFiles.h"
@@ -37,7 +37,7 @@ class RegisterFileType : public ::testing::Test {
 
     QString Written(const QString& path) const { return ReadAll(dataHome + path); }
 
-    QTemporaryDir tmp;
+    TempDir tmp;
     QString dataHome = tmp.filePath("data");
 };
 
@@ -92,29 +92,41 @@ TEST_F(RegisterFileType, UnwritableDataHomeWritesNothingAndDoesNotCrash) {
 
 // Each way the session ends the program, inside the computer's wait and inside a modal box:
 // the quit routine registers the file type and ends the process with status 0 on the spot.
+// A hang-up ignored from the start (nohup) stays ignored. A program whose path is not UTF-8
+// registers no open command, which could only name some other file.
 TEST_F(RegisterFileType, SignalsAndTheSessionManagerRunTheQuitRoutine) {
+    const std::string foreign = tmp.filePath("probe").toStdString() + "\xe9";  // not UTF-8
+    std::filesystem::copy_file(QUIT_PROBE_PATH, foreign);
+    std::filesystem::create_symlink(foreign, tmp.filePath("probe").toStdString());
     const struct {
         const char* mode;
         int signal;  // 0: the session manager's quit, sent by the probe itself
-    } cases[] = {
-        {"wait", SIGTERM}, {"box", SIGTERM}, {"wait", SIGHUP}, {"box", SIGINT}, {"session", 0}};
+        bool nohup = false;
+        QString program = QUIT_PROBE_PATH;
+    } cases[] = {{"wait", SIGTERM},        {"box", SIGTERM}, {"wait", SIGHUP},
+                 {"box", SIGINT},          {"session", 0},   {"wait", SIGTERM, true},
+                 {"box", SIGTERM, false, tmp.filePath("probe")}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.mode) + " " + std::to_string(c.signal));
-        const QString data = tmp.filePath(QString("%1-%2").arg(c.mode).arg(c.signal));
+        SCOPED_TRACE(&c - cases);
+        const QString data = tmp.filePath(QString("data-%1").arg(&c - cases));
         QProcess probe;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_DATA_HOME", data);
         probe.setProcessEnvironment(environment);
-        probe.start(QUIT_PROBE_PATH, {c.mode});
+        if (c.nohup) probe.setChildProcessModifier([] { ::signal(SIGHUP, SIG_IGN); });
+        probe.start(c.program, {c.mode});
         QByteArray out;
         while (!out.contains("ready") && probe.waitForReadyRead(20000)) out += probe.readAll();
+        const QByteArray status = ReadAll(QString("/proc/%1/status").arg(probe.processId()));
+        const QByteArray ignored = status.mid(status.indexOf("SigIgn:") + 7, 17).trimmed();
+        EXPECT_EQ(ignored.toULongLong(nullptr, 16) >> (SIGHUP - 1) & 1, c.nohup);  // the kernel's
         if (c.signal != 0) ::kill(static_cast<pid_t>(probe.processId()), c.signal);
         ASSERT_TRUE(probe.waitForFinished(20000));
-        EXPECT_EQ(probe.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(probe.exitCode(), 0);
+        EXPECT_TRUE(probe.exitStatus() == QProcess::NormalExit && probe.exitCode() == 0);
         EXPECT_EQ(out + probe.readAll(), "ready");
         EXPECT_TRUE(ReadAll(data + "/mime/packages/quorvane-zorfile.xml").contains("*.zvr"));
-        EXPECT_TRUE(ReadAll(data + "/applications/quorvane-zorfile.desktop").contains("/open %f"));
+        EXPECT_EQ(ReadAll(data + "/applications/quorvane-zorfile.desktop").contains("/open %f"),
+                  c.program == QUIT_PROBE_PATH);
     }
 }
 

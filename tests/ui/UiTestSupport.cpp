@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "BoardView.h"
+#include "PictureGrid.h"
 #include "Referee.h"
 #include "modWait.h"
 
@@ -20,16 +21,9 @@ static std::string DrawnBoard(frmMain& window) {
     board->Marker()->hide();  // the frame is not part of the position
     const QImage image = board->grab().toImage();
     board->Marker()->show();
-    const int n = window.game().iBoardSize;
-    std::string text;
-    for (int k = 0; k < n * n; ++k) {
-        const QPoint centre = board->CellRect(int16_t(k / n + 1), int16_t(k % n + 1)).center();
-        const QColor colour = image.pixelColor(centre * image.width() / board->width());
-        text += std::string(k % n == 0 && k > 0 ? "\n" : "") + (colour == Qt::black   ? 'B'
-                                                                : colour == Qt::white ? 'W'
-                                                                                      : '.');
-    }
-    return text;
+    std::string grid = PictureGrid(image, window.game().iBoardSize);
+    grid.pop_back();  // the last row's line end
+    return grid;
 }
 
 TestWindow::TestWindow() {

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QStringList>
-#include <QTemporaryDir>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -12,6 +11,7 @@
 
 #include "Dialogs.h"
 #include "ReplayPanel.h"
+#include "TestFiles.h"
 #include "frmMain.h"
 
 inline constexpr const char* kStart = "Size8 BE4 WD4 BD5 WE5 ";
@@ -52,7 +52,7 @@ struct TestWindow {
 
     Script* script;  // owned by the window
     std::unique_ptr<frmMain> window;
-    QTemporaryDir dir;
+    TempDir dir;
     int quitCount = 0;
     // Runs once inside the next computer pause, then the pause goes on as usual.
     std::function<void()> duringNextWait;

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <filesystem>
+
 #include <QApplication>
 #include <QDir>
 #include <QDropEvent>
@@ -18,11 +20,6 @@
 #include "UiTestSupport.h"
 
 namespace {
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // A whole game, player (black) against the expert, each turn the first legal cell. Saved
 // where the start was saved (asked first: kept, then replaced), a cancel, a failure; opened
@@ -56,7 +53,9 @@ TEST(frmMainRecord, WholeGameSavedOpenedAndFastForwarded) {
 
     w.script->inputs = {"10"};
     w->mnuSize_Click();
-    w->OpenFromCommandLine(("/OPEN " + path).toStdString());
+    const std::string gbk = w.dir.path().toStdString() + "/\xb6\xd4\xbe\xd6.zvr";  // not UTF-8
+    std::filesystem::copy_file(path.toStdString(), gbk);
+    w->OpenFromCommandLine("/OPEN " + gbk);
     EXPECT_EQ(w->StatusText(0), "提示：棋谱播放");
     EXPECT_EQ(w.Buttons(), "11111");
     w.Press(ReplayButton::Bottom);
@@ -104,30 +103,35 @@ TEST(frmMainRecord, RecordErrorsAndAnInvalidRecordOpenedDuringReplay) {
     EXPECT_EQ(w.InvariantFailures(), "");
 }
 
-// One record file dropped anywhere opens as Open does; anything else is refused, already
-// over the record box, which takes no drops itself.
+// One record file dropped anywhere opens as Open does, by its own bytes, and always as a
+// copy, so the source never deletes it; anything else is refused, already over the record
+// box, which takes no drops itself.
 TEST(frmMainRecord, DroppedRecordFileOpensAndEverythingElseIsRefused) {
     TestWindow w;
     w.File("game.zvr", "Size6 BD3 WC3 BC4 WD4 \r\n");
     w.File("bad.zvr", "size8 BE4\r\n");
     w.File("picture.png", "\x89PNG\r\n");
     ASSERT_TRUE(QDir(w.dir.path()).mkdir("folder.zvr"));
-    const std::tuple<QStringList, std::string, bool> cases[] = {
+    const QByteArray dir = w.dir.path().toUtf8() + '/', gbk = "\xb6\xd4\xbe\xd6.ZVR";
+    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;  // Shift proposes the move
+    std::filesystem::copy_file((dir + "game.zvr").toStdString(), (dir + gbk).toStdString());
+    const std::tuple<QList<QByteArray>, std::string, bool> cases[] = {
         {{"picture.png"}, kStart, false},
         {{"folder.zvr"}, kStart, false},
         {{"game.zvr", "game.zvr"}, kStart, false},
-        {{"game.zvr"}, "Size6 BD3 WC3 BC4 WD4 ", true},
+        {{gbk}, "Size6 BD3 WC3 BC4 WD4 ", true},
         {{"bad.zvr"}, "size8 BE4\r\n(Invalid)", true}};
     for (const auto& [files, record, accepted] : cases) {
         SCOPED_TRACE(files.join(",").toStdString());
         QMimeData data;
-        for (const QString& file : files)
-            data.setUrls(data.urls() << QUrl::fromLocalFile(w.dir.filePath(file)));
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        for (const QByteArray& file : files)  // the names' bytes, as a file manager writes them
+            data.setUrls(data.urls() << QUrl("file://" + (dir + file).toPercentEncoding("/")));
+        QDragEnterEvent enter(QPoint(5, 5), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
         QApplication::sendEvent(w->txtRecord->viewport(), &enter);
-        EXPECT_EQ(enter.isAccepted(), accepted);
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        EXPECT_EQ(enter.isAccepted() && enter.dropAction() == Qt::CopyAction, accepted);
+        QDropEvent drop(QPointF(5, 5), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
         QApplication::sendEvent(w.window.get(), &drop);
+        EXPECT_EQ(drop.isAccepted() && drop.dropAction() == Qt::CopyAction, accepted);
         EXPECT_EQ(w.Record(), record);
         EXPECT_EQ(w->game().bReplayMode, record.starts_with("Size6"));
     }
