@@ -3,15 +3,24 @@
 
 #pragma once
 
+#include <QLibrary>
 #include <QObject>
 #include <QString>
+#include <chrono>
 #include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
 
-class PulsePlayer;
-struct SoundClip;
+class MovePlayer;
 
 // Plays a wave file asynchronously; a new sound cuts off the one still playing. A missing
-// or unreadable file, or no sound server, is silence: never a message, a wait or a hang.
+// or unreadable file, no sound server or no player module is silence: never a message, a
+// wait or a hang.
+//
+// The sound stack lives in the player module beside the executable. Loading it takes a
+// fifth of the start-up time, so the first sound loads it on a thread of its own while the
+// window comes up, and the sound asked for meanwhile plays once the module is there.
 class MoveSound : public QObject {
     Q_OBJECT
 public:
@@ -23,9 +32,14 @@ public:
     static QString SoundPath(const QString& applicationFolder);
 
 private:
-    // The file is read at its first play only; a sound switched off never reaches the server.
-    QString clipPath_;
-    bool clipRead_ = false;
-    std::shared_ptr<const SoundClip> clip_;
-    std::unique_ptr<PulsePlayer> player_;
+    void LoadPlayer(const QString& modulePath);
+
+    QLibrary module_;
+    std::thread loader_;
+    std::mutex mutex_;
+    // Below: guarded by mutex_ while loader_ runs.
+    std::unique_ptr<MovePlayer> player_;
+    bool loaded_ = false;  // loading ended, with or without a player
+    std::string pendingPath_;  // the last sound asked for before that; empty if none
+    std::chrono::steady_clock::time_point pendingSince_;
 };
