@@ -4,11 +4,18 @@
 #include "MoveSound.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
+#include <algorithm>
 
 #include "MovePlayer.h"
 
-MoveSound::MoveSound(QObject* parent) : QObject(parent) {}
+MoveSound::MoveSound(QObject* parent) : QObject(parent) {
+    if (parent != nullptr && parent->isWidgetType()) {
+        windowPainted_ = false;
+        parent->installEventFilter(this);
+    }
+}
 
 MoveSound::~MoveSound() {
     if (loader_.joinable()) {
@@ -21,6 +28,16 @@ QString MoveSound::SoundPath(const QString& applicationFolder) {
                                            : applicationFolder + "/Move.wav";
 }
 
+bool MoveSound::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint && !windowPainted_) {
+        windowPainted_ = true;
+        watched->removeEventFilter(this);
+        // Queued: it runs once the whole window is painted and on the screen.
+        QMetaObject::invokeMethod(this, &MoveSound::StartLoading, Qt::QueuedConnection);
+    }
+    return false;
+}
+
 void MoveSound::PlayWave(const QString& path) {
     const auto now = std::chrono::steady_clock::now();
     std::string bytes = QFile::encodeName(path).toStdString();
@@ -31,24 +48,35 @@ void MoveSound::PlayWave(const QString& path) {
         }
         return;
     }
-    // Only the last sound asked for while the module loads is played: each cuts off the one
+    // Only the last sound asked for before the module is there plays: each cuts off the one
     // before it anyway.
     pendingPath_ = std::move(bytes);
     pendingSince_ = now;
-    if (!loader_.joinable()) {
-        loader_ = std::thread(&MoveSound::LoadPlayer, this,
-                              QCoreApplication::applicationDirPath() + "/libquorvane-sound.so");
+    if (windowPainted_) {
+        StartLoading();
     }
+}
+
+void MoveSound::StartLoading() {
+    if (loader_.joinable() || pendingPath_.empty()) {
+        return;
+    }
+    // A sound asked for before the window showed belongs to what the window then shows: it
+    // counts from the showing.
+    pendingSince_ = std::max(pendingSince_, std::chrono::steady_clock::now());
+    loader_ = std::thread(&MoveSound::LoadPlayer, this,
+                          QCoreApplication::applicationDirPath() + "/libquorvane-sound.so");
 }
 
 void MoveSound::LoadPlayer(const QString& modulePath) {
     module_.setFileName(modulePath);
-    const auto create = reinterpret_cast<CreateMovePlayerFunction>(module_.resolve(kCreateMovePlayer));
+    const auto create =
+        reinterpret_cast<CreateMovePlayerFunction>(module_.resolve(kCreateMovePlayer));
     std::unique_ptr<MovePlayer> player(create != nullptr ? create() : nullptr);
     const std::lock_guard lock(mutex_);
     player_ = std::move(player);
     loaded_ = true;
-    if (player_ != nullptr && !pendingPath_.empty()) {
+    if (player_ != nullptr) {
         player_->Play(pendingPath_, pendingSince_);
     }
 }

@@ -18,9 +18,10 @@ class MovePlayer;
 // or unreadable file, no sound server or no player module is silence: never a message, a
 // wait or a hang.
 //
-// The sound stack lives in the player module beside the executable. Loading it takes a
-// fifth of the start-up time, so the first sound loads it on a thread of its own while the
-// window comes up, and the sound asked for meanwhile plays once the module is there.
+// The sound stack lives in the player module beside the executable. It is loaded on a
+// thread of its own once the window that owns the sound (the parent, when it is a widget)
+// has painted, so it never delays the window; the sound asked for meanwhile plays once the
+// module is there.
 class MoveSound : public QObject {
     Q_OBJECT
 public:
@@ -31,15 +32,20 @@ public:
     // The application folder joined with "Move.wav", without doubling a separator.
     static QString SoundPath(const QString& applicationFolder);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void StartLoading();
     void LoadPlayer(const QString& modulePath);
 
+    bool windowPainted_ = true;
     QLibrary module_;
     std::thread loader_;
     std::mutex mutex_;
     // Below: guarded by mutex_ while loader_ runs.
     std::unique_ptr<MovePlayer> player_;
-    bool loaded_ = false;  // loading ended, with or without a player
+    bool loaded_ = false;      // loading ended, with or without a player
     std::string pendingPath_;  // the last sound asked for before that; empty if none
     std::chrono::steady_clock::time_point pendingSince_;
 };
