@@ -110,8 +110,10 @@ protected:
 };
 
 // A new game, a pause, the player's move at D3 and the computer's reply after its own pause.
+// The window shows late: the set-up clicks belong to its showing and sound then.
 void PlayOneMove(bool soundOn) {
     frmMain w;
+    QTest::qWait(1200);
     w.show();
     QTest::qWait(1500);
     w.mnuSound->setChecked(soundOn);
