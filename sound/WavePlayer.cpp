@@ -39,7 +39,7 @@ std::shared_ptr<const SoundClip> ReadClip(const std::string& path) {
 class WavePlayer final : public MovePlayer {
 public:
     void Play(const std::string& path, std::chrono::steady_clock::time_point requested) override {
-        // The file is read at its first play only; a sound switched off never reaches the server.
+        // Read once, at the first play of the file, not at every click.
         if (!clipRead_ || path != clipPath_) {
             clipPath_ = path;
             clip_ = ReadClip(path);
