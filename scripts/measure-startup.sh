@@ -15,7 +15,8 @@
 # "lookalike" has what the game's window has (the same menus and items, tool buttons, option
 # buttons, text box, labels and teal board, in the game's Song font and sizes) and no game,
 # icon or sound behind it: the fair floor for the game. "bare" is a lone label in that font.
-# Medians of 5 runs each, alternating. Usage: scripts/measure-startup.sh [BUILD_DIR] [OTHER_GAME]
+# Medians of 5 runs each (RUNS=N for more), alternating.
+# Usage: scripts/measure-startup.sh [BUILD_DIR] [OTHER_GAME]
 # OTHER_GAME, another build of the game, is measured beside them as "other".
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -185,7 +186,7 @@ for _ in $(seq 100); do [ -S "$WORK/pulse/native" ] && break; sleep 0.1; done
 
 median() { tr ' ' '\n' | grep . | sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 declare -A PAINT CPU PEAK
-for _ in 1 2 3 4 5; do
+for _ in $(seq "${RUNS:-5}"); do
     for name in "${NAMES[@]}"; do
         program=$GAME server=$PULSE_SERVER
         [ "$name" = bare ] || [ "$name" = lookalike ] && program=$WORK/$name
