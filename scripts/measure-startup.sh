@@ -15,6 +15,7 @@
 # "lookalike" has what the game's window has (the same menus and items, tool buttons, option
 # buttons, text box, labels and teal board, in the game's Song font and sizes) and no game,
 # icon or sound behind it: the fair floor for the game. "bare" is a lone label in that font.
+# Both take the font from the game's own ui/ChineseUi.cpp.
 # Medians of 5 runs each (RUNS=N for more), alternating.
 # Usage: scripts/measure-startup.sh [BUILD_DIR] [OTHER_GAME]
 # OTHER_GAME, another build of the game, is measured beside them as "other".
@@ -31,25 +32,14 @@ trap cleanup EXIT
 export HOME=$WORK XDG_RUNTIME_DIR=$WORK XDG_DATA_HOME=$WORK/data XDG_CONFIG_HOME=$WORK/config
 export PULSE_SERVER=unix:$WORK/pulse/native
 
-cat >"$WORK/song.h" <<'CPP'
-#include <QFont>
-inline QFont Song(qreal points, bool bold = false) {
-    QFont font;
-    font.setFamilies({"宋体", "SimSun", "NSimSun", "AR PL UMing CN", "AR PL UMing TW",
-                      "Noto Serif CJK SC", "Noto Sans CJK SC", "WenQuanYi Zen Hei"});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-CPP
 cat >"$WORK/bare.cpp" <<'CPP'
 #include <QApplication>
 #include <QLabel>
-#include "song.h"
+#include "ChineseUi.h"
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QLabel window(QString::fromUtf8("黑方 白方 提示：所选方格不能落子"));
-    window.setFont(Song(9));
+    window.setFont(SongFont(9));
     window.setPalette(QColor(0, 128, 128));
     window.setAutoFillBackground(true);
     window.resize(539, 392);
@@ -66,12 +56,12 @@ cat >"$WORK/lookalike.cpp" <<'CPP'
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QToolButton>
-#include "song.h"
+#include "ChineseUi.h"
 // The coordinate labels are painted beside the board, as the game paints them.
 struct Area : QWidget {
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.setFont(Song(12, true));
+        painter.setFont(SongFont(12, true));
         painter.setPen(QColor(0, 128, 128));
         for (int i = 0; i < 8; ++i) {
             painter.drawText(40 + 40 * i, 20, QString(QChar('A' + i)));
@@ -95,7 +85,7 @@ int main(int argc, char** argv) {
             else menu->addSeparator();
     }
     auto* area = new Area;
-    area->setFont(Song(12));
+    area->setFont(SongFont(12));
     window.setCentralWidget(area);
     auto* board = new QWidget(area);
     board->setPalette(QColor(0, 128, 128));
@@ -108,19 +98,19 @@ int main(int argc, char** argv) {
     }
     for (int i = 0; i < 2; ++i) {
         auto* option = new QRadioButton(QString::fromUtf8(i == 0 ? "玩家先行" : "电脑先行"), area);
-        option->setFont(Song(9.75));
+        option->setFont(SongFont(9.75));
         option->setGeometry(360 + 88 * i, 64, 81, 20);
     }
     auto* record = new QPlainTextEdit("Size8 BE4 WD4 BD5 WE5 ", area);
     record->setReadOnly(true);
-    record->setFont(Song(9.75));
+    record->setFont(SongFont(9.75));
     record->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     record->setGeometry(354, 88, 182, 257);
     const char* status[] = {"提示：轮你走棋，你执黑棋", "轮次：0", "玩家得分：2", "计算机得分：2"};
     const int lefts[] = {8, 172, 294, 416};
     for (int i = 0; i < 4; ++i) {
         auto* label = new QLabel(QString::fromUtf8(status[i]), area);
-        label->setFont(Song(9));
+        label->setFont(SongFont(9));
         label->setGeometry(lefts[i], 352, i == 0 ? 160 : 120, 20);
     }
     window.setFixedSize(539, 374 + window.menuBar()->sizeHint().height());
@@ -168,7 +158,8 @@ int main(int, char** argv) {
 CPP
 # shellcheck disable=SC2046
 for base in bare lookalike; do
-    g++ -O2 -fPIC -I"$WORK" -o "$WORK/$base" "$WORK/$base.cpp" $(pkg-config --cflags --libs Qt6Widgets)
+    g++ -O2 -fPIC -I"$ROOT/ui" -o "$WORK/$base" "$WORK/$base.cpp" "$ROOT/ui/ChineseUi.cpp" \
+        $(pkg-config --cflags --libs Qt6Widgets)
 done
 g++ -O2 -o "$WORK/firstpaint" "$WORK/firstpaint.cpp" -lX11
 mkdir "$WORK/unplayed"
