@@ -3,62 +3,80 @@
 
 #include "MoveSound.h"
 
-#include <sndfile.h>
-
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
 #include <algorithm>
 
-#include "PulsePlayer.h"
+#include "MovePlayer.h"
 
-namespace {
-
-// A move sound is a click; a long file is cut here rather than held whole in memory.
-constexpr sf_count_t kLongestSeconds = 10;
-constexpr uint32_t kHighestRate = 192000;
-constexpr int kMostChannels = 8;
-
-std::shared_ptr<const SoundClip> ReadClip(const QString& path) {
-    SF_INFO info{};
-    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
-    if (file == nullptr) {
-        return nullptr;
+MoveSound::MoveSound(QObject* parent) : QObject(parent) {
+    if (parent != nullptr && parent->isWidgetType()) {
+        windowPainted_ = false;
+        parent->installEventFilter(this);
     }
-    auto clip = std::make_shared<SoundClip>();
-    if (info.samplerate > 0 && static_cast<uint32_t>(info.samplerate) <= kHighestRate &&
-        info.channels > 0 && info.channels <= kMostChannels) {
-        const sf_count_t frames = std::min(info.frames, info.samplerate * kLongestSeconds);
-        clip->rate = static_cast<uint32_t>(info.samplerate);
-        clip->channels = static_cast<uint8_t>(info.channels);
-        clip->samples.resize(static_cast<size_t>(std::max<sf_count_t>(frames, 0) * info.channels));
-        const sf_count_t read = sf_readf_short(file, clip->samples.data(), frames);
-        clip->samples.resize(static_cast<size_t>(std::max<sf_count_t>(read, 0) * info.channels));
-    }
-    sf_close(file);
-    return clip->samples.empty() ? nullptr : clip;
 }
 
-}  // namespace
-
-MoveSound::MoveSound(QObject* parent) : QObject(parent) {}
-
-MoveSound::~MoveSound() = default;
+MoveSound::~MoveSound() {
+    if (loader_.joinable()) {
+        loader_.join();
+    }
+}
 
 QString MoveSound::SoundPath(const QString& applicationFolder) {
     return applicationFolder.endsWith('/') ? applicationFolder + "Move.wav"
                                            : applicationFolder + "/Move.wav";
 }
 
-void MoveSound::PlayWave(const QString& path) {
-    if (!clipRead_ || path != clipPath_) {
-        clipPath_ = path;
-        clip_ = ReadClip(path);
-        clipRead_ = true;
+bool MoveSound::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint && !windowPainted_) {
+        windowPainted_ = true;
+        watched->removeEventFilter(this);
+        // Queued: it runs once the whole window is painted and on the screen.
+        QMetaObject::invokeMethod(this, &MoveSound::StartLoading, Qt::QueuedConnection);
     }
-    if (clip_ == nullptr) {
+    return false;
+}
+
+void MoveSound::PlayWave(const QString& path) {
+    const auto now = std::chrono::steady_clock::now();
+    std::string bytes = QFile::encodeName(path).toStdString();
+    const std::lock_guard lock(mutex_);
+    if (loaded_) {
+        if (player_ != nullptr) {
+            player_->Play(bytes, now);
+        }
         return;
     }
-    if (player_ == nullptr) {
-        player_ = std::make_unique<PulsePlayer>();
+    // Only the last sound asked for before the module is there plays: each cuts off the one
+    // before it anyway.
+    pendingPath_ = std::move(bytes);
+    pendingSince_ = now;
+    if (windowPainted_) {
+        StartLoading();
     }
-    player_->Play(clip_);
+}
+
+void MoveSound::StartLoading() {
+    if (loader_.joinable() || pendingPath_.empty()) {
+        return;
+    }
+    // A sound asked for before the window showed belongs to what the window then shows: it
+    // counts from the showing.
+    pendingSince_ = std::max(pendingSince_, std::chrono::steady_clock::now());
+    loader_ = std::thread(&MoveSound::LoadPlayer, this,
+                          QCoreApplication::applicationDirPath() + "/libquorvane-sound.so");
+}
+
+void MoveSound::LoadPlayer(const QString& modulePath) {
+    module_.setFileName(modulePath);
+    const auto create =
+        reinterpret_cast<CreateMovePlayerFunction>(module_.resolve(kCreateMovePlayer));
+    std::unique_ptr<MovePlayer> player(create != nullptr ? create() : nullptr);
+    const std::lock_guard lock(mutex_);
+    player_ = std::move(player);
+    loaded_ = true;
+    if (player_ != nullptr) {
+        player_->Play(pendingPath_, pendingSince_);
+    }
 }

@@ -3,15 +3,25 @@
 
 #pragma once
 
+#include <QLibrary>
 #include <QObject>
 #include <QString>
+#include <chrono>
 #include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
 
-class PulsePlayer;
-struct SoundClip;
+class MovePlayer;
 
 // Plays a wave file asynchronously; a new sound cuts off the one still playing. A missing
-// or unreadable file, or no sound server, is silence: never a message, a wait or a hang.
+// or unreadable file, no sound server or no player module is silence: never a message, a
+// wait or a hang.
+//
+// The sound stack lives in the player module beside the executable. It is loaded on a
+// thread of its own once the window that owns the sound (the parent, when it is a widget)
+// has painted, so it never delays the window; the sound asked for meanwhile plays once the
+// module is there.
 class MoveSound : public QObject {
     Q_OBJECT
 public:
@@ -22,10 +32,20 @@ public:
     // The application folder joined with "Move.wav", without doubling a separator.
     static QString SoundPath(const QString& applicationFolder);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
-    // The file is read at its first play only; a sound switched off never reaches the server.
-    QString clipPath_;
-    bool clipRead_ = false;
-    std::shared_ptr<const SoundClip> clip_;
-    std::unique_ptr<PulsePlayer> player_;
+    void StartLoading();
+    void LoadPlayer(const QString& modulePath);
+
+    bool windowPainted_ = true;
+    QLibrary module_;
+    std::thread loader_;
+    std::mutex mutex_;
+    // Below: guarded by mutex_ while loader_ runs.
+    std::unique_ptr<MovePlayer> player_;
+    bool loaded_ = false;      // loading ended, with or without a player
+    std::string pendingPath_;  // the last sound asked for before that; empty if none
+    std::chrono::steady_clock::time_point pendingSince_;
 };

@@ -33,7 +33,8 @@ PulsePlayer::~PulsePlayer() {
     pa_threaded_mainloop_free(loop_);
 }
 
-void PulsePlayer::Play(std::shared_ptr<const SoundClip> clip) {
+void PulsePlayer::Play(std::shared_ptr<const SoundClip> clip,
+                       std::chrono::steady_clock::time_point requested) {
     if (loop_ == nullptr) {
         loop_ = pa_threaded_mainloop_new();
         if (loop_ != nullptr && pa_threaded_mainloop_start(loop_) < 0) {
@@ -49,7 +50,7 @@ void PulsePlayer::Play(std::shared_ptr<const SoundClip> clip) {
     pa_threaded_mainloop_lock(loop_);
     clip_ = std::move(clip);
     pending_ = true;
-    requested_ = std::chrono::steady_clock::now();
+    requested_ = requested;
     pa_mainloop_api_once(pa_threaded_mainloop_get_api(loop_),
                          [](pa_mainloop_api*, void* self) { Kick(self); }, this);
     pa_threaded_mainloop_unlock(loop_);
@@ -97,13 +98,9 @@ void PulsePlayer::Connect() {
 
 void PulsePlayer::ContextChanged(pa_context* context, void* self) {
     auto* player = static_cast<PulsePlayer*>(self);
-    if (pa_context_get_state(context) != PA_CONTEXT_READY || !player->pending_) {
-        return;
-    }
-    if (std::chrono::steady_clock::now() - player->requested_ < kStaleAfter) {
+    if (pa_context_get_state(context) == PA_CONTEXT_READY && player->pending_) {
         player->StartStream();
     }
-    player->pending_ = false;
 }
 
 void PulsePlayer::StartStream() {
@@ -125,6 +122,13 @@ void PulsePlayer::StartStream() {
 
 void PulsePlayer::StreamWritable(pa_stream* stream, size_t bytes, void* self) {
     auto* player = static_cast<PulsePlayer*>(self);
+    // The first request for data is the moment the click would start: a connection or a
+    // stream that the server set up late drops it here.
+    if (player->bytesWritten_ == 0 &&
+        std::chrono::steady_clock::now() - player->requested_ >= kStaleAfter) {
+        player->StopStream();
+        return;
+    }
     const auto* data = reinterpret_cast<const uint8_t*>(player->playing_->samples.data());
     const size_t total = player->playing_->samples.size() * sizeof(int16_t);
     const size_t count = std::min(bytes, total - player->bytesWritten_);

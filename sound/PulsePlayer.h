@@ -30,9 +30,11 @@ public:
     PulsePlayer(const PulsePlayer&) = delete;
     PulsePlayer& operator=(const PulsePlayer&) = delete;
 
-    // Starts `clip` and returns at once, cutting off the sound still playing. Without a
-    // server the sound is dropped.
-    void Play(std::shared_ptr<const SoundClip> clip);
+    // Starts `clip`, asked for at `requested`, and returns at once, cutting off the sound
+    // still playing. Without a server the sound is dropped, and so is a sound that could
+    // not start within a second of `requested`.
+    void Play(std::shared_ptr<const SoundClip> clip,
+              std::chrono::steady_clock::time_point requested);
 
 private:
     static void Kick(void* self);

@@ -16,6 +16,7 @@
 #include <csignal>
 
 #include "BoardView.h"
+#include "MoveSound.h"
 #include "frmMain.h"
 
 namespace {
@@ -28,25 +29,32 @@ class Sound : public ::testing::Test {
 protected:
     void SetUp() override {
         qputenv("PULSE_SERVER", Environment().value("PULSE_SERVER").toLocal8Bit());
+        Start();
+    }
+    void TearDown() override {
+        Stop();
+        qputenv("PULSE_SERVER", "unix:/nonexistent");  // as the other tests expect
+    }
+    void Start() {
         server.setProcessEnvironment(Environment());
         // A crashed test must not leave its server (and the recorder tied to it) running.
         server.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
         server.start("pulseaudio", {"-n", "--daemonize=no", "--exit-idle-time=-1", "-L",
                                     "module-null-sink sink_name=nul", "-L",
                                     "module-native-protocol-unix", "-L", "module-always-sink"});
-        EXPECT_TRUE(QTest::qWaitFor(
-            [&] { return QFileInfo::exists(folder.path() + "/pulse/native"); }, 20000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(Socket()); }, 20000));
     }
-    void TearDown() override {
+    void Stop() {
         server.kill();
         server.waitForFinished();
-        qputenv("PULSE_SERVER", "unix:/nonexistent");  // as the other tests expect
+        QFile::remove(Socket());
     }
+    QString Socket() const { return folder.path() + "/pulse/native"; }
     QProcessEnvironment Environment() const {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("HOME", folder.path());
         environment.insert("XDG_RUNTIME_DIR", folder.path());
-        environment.insert("PULSE_SERVER", "unix:" + folder.path() + "/pulse/native");
+        environment.insert("PULSE_SERVER", "unix:" + Socket());
         return environment;
     }
 
@@ -102,8 +110,10 @@ protected:
 };
 
 // A new game, a pause, the player's move at D3 and the computer's reply after its own pause.
+// The window shows late: the set-up clicks belong to its showing and sound then.
 void PlayOneMove(bool soundOn) {
     frmMain w;
+    QTest::qWait(1200);
     w.show();
     QTest::qWait(1500);
     w.mnuSound->setChecked(soundOn);
@@ -119,6 +129,38 @@ TEST_F(Sound, HeardAtSetUpAtTheMoveAndAtTheReplyUnlessSwitchedOff) {
     EXPECT_GT(heard[1].start - heard[0].start, 1.0);  // the four set-up clicks sound as one
     EXPECT_NEAR(heard[2].start - heard[1].start, 1.0, 0.5);
     EXPECT_EQ(Listen([] { PlayOneMove(false); }).size(), 1u);  // only the set-up
+}
+
+TEST_F(Sound, ANewSoundCutsOffTheLastAndARestartedServerIsFoundAgain) {
+    // The server holds two seconds of the tone ahead: only a cut-off ends it a second in.
+    qputenv("PULSE_LATENCY_MSEC", "2000");
+    MoveSound sound(nullptr);
+    const QString click = QUORVANE_RESOURCES_DIR "/Move.wav";
+    const auto heard = Listen([&] {
+        sound.PlayWave(Tone());
+        QTest::qWait(1000);
+        sound.PlayWave(click);
+    });
+    qunsetenv("PULSE_LATENCY_MSEC");
+    ASSERT_FALSE(heard.empty());
+    EXPECT_LT(heard.back().start + heard.back().length - heard[0].start, 1.5);
+    Stop();
+    Start();
+    EXPECT_EQ(Listen([&] { sound.PlayWave(click); }).size(), 1u);
+}
+
+// A server that answers only after a second: the click asked for meanwhile would come out
+// of nowhere, so it never sounds; the next one does.
+TEST_F(Sound, AClickTheServerTookOverASecondToTakeIsDropped) {
+    MoveSound sound(nullptr);
+    const QString click = QUORVANE_RESOURCES_DIR "/Move.wav";
+    EXPECT_TRUE(Listen([&] {
+                    kill(static_cast<pid_t>(server.processId()), SIGSTOP);
+                    sound.PlayWave(click);
+                    QTest::qWait(1500);
+                    kill(static_cast<pid_t>(server.processId()), SIGCONT);
+                }).empty());
+    EXPECT_EQ(Listen([&] { sound.PlayWave(click); }).size(), 1u);
 }
 
 // The quit probe plays `wav` and quits 1.5 s later from inside the wait: at once, status 0,
@@ -140,8 +182,7 @@ TEST_F(Sound, QuitEndsAtOnceAndNoFileOrServerIsSilentAndQuiet) {
         EXPECT_EQ(heard.size(), wav == tone ? 1u : 0u) << wav.toStdString();
         for (const Burst& burst : heard) EXPECT_LT(burst.length, 3.0);  // the quit cut it off
     }
-    server.kill();
-    server.waitForFinished();
+    Stop();
     QuitWhilePlaying(Environment(), tone);
 }
 
