@@ -37,16 +37,11 @@ def wait_for(what, seconds):
     return bool(what())
 
 def key(name, expect=None, seconds=20):
-    """Types keys ("type TEXT" types text); with `expect`, waits until Orca says a text matching it,
-    else until Orca has been quiet for a second. Returns what Orca said meanwhile."""
+    """Types keys; with `expect`, waits until Orca says a text matching it, else until Orca has
+    been quiet for a second. Returns what Orca said meanwhile."""
     before, said = len(spoken()), None
-    for window in subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Quorvane$"], env=env, capture_output=True,
-                                 text=True).stdout.split() if name == "refocus" else []:  # focus lost with a closed dialog
-        subprocess.call(["xdotool", "windowfocus", window], env=env)
-    if name.startswith("type "):
-        subprocess.check_call(["xdotool", "type", name[5:]], env=env)
-    for k in [] if name.startswith("type ") or name == "refocus" else name.split():  # a menu takes its time
-        subprocess.check_call(["xdotool", "key", k], env=env) or time.sleep(1 if k.startswith(("alt+", "Esc", "F10", "Right", "Left")) else 0.1)
+    for k in name.split():  # a menu takes its time
+        subprocess.check_call(["xdotool", "key", k], env=env) or time.sleep(1 if k.startswith(("Esc", "F10")) else 0.1)
     found = not expect or wait_for(lambda: any(re.search(expect, s) for s in spoken()[before:]), seconds)
     while not expect and said != len(spoken()):
         said, _ = len(spoken()), time.sleep(1)
@@ -138,7 +133,8 @@ def steps(*pairs):
         key(name, expect)
 
 def to_board(cell):
-    key("refocus")
+    window = subprocess.check_output(["xdotool", "search", "--onlyvisible", "--name", "^Quorvane$"], env=env)
+    subprocess.call(["xdotool", "windowfocus", window.split()[0]], env=env)  # taken by a closed box
     while "棋盘 panel." not in key("shift+Tab"): assert len(transcript) < 40, "no way to the board"
     assert any(cell in said for said in transcript[-1][1]), transcript[-1]
 
