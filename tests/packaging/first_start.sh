@@ -17,9 +17,13 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 dpkg-deb -x "$deb" "$work/root"
 usr=$work/root/usr
+# The sound and the help text are found beside the program, through links into share/.
 for f in games/quorvane lib/quorvane/Move.wav lib/quorvane/readme.txt \
          share/doc/quorvane/README.md share/man/man6/quorvane.6.gz; do
     [ -e "$usr/$f" ] || fail "the package lacks /usr/$f"
+done
+for f in Move.wav readme.txt; do
+    [ -f "$usr/share/quorvane/$f" ] && [ ! -L "$usr/share/quorvane/$f" ] || fail "/usr/share/quorvane/$f"
 done
 [ "$("$usr/games/quorvane" --version)" = "Quorvane 3.0.0" ] || fail "--version"
 
@@ -44,6 +48,10 @@ mkdir "$work/bin"
 printf '#!/bin/sh\nprintf "%%s\\n" "$@" >"%s/args.tmp" && mv "%s/args.tmp" "%s/args"\n' \
     "$work" "$work" "$work" >"$work/bin/quorvane"
 chmod +x "$work/bin/quorvane"
+# The thumbnailer entry names the packaged helper by its full path.
+thumbnailer=$(sed -n 's/^TryExec=//p' "$usr"/share/thumbnailers/*.thumbnailer)
+grep -qxF "Exec=$thumbnailer %i %o %s" "$usr"/share/thumbnailers/*.thumbnailer &&
+    "$work/root$thumbnailer" "$record" "$work/thumbnail.png" 64 || fail "the thumbnailer $thumbnailer"
 PATH="$work/bin:$PATH" gio open "$record"
 for _ in $(seq 100); do [ -e "$work/args" ] && break; sleep 0.1; done
 [ "$(cat "$work/args" 2>/dev/null)" = "$(printf '/open\n%s' "$record")" ] ||

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QImage>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <sstream>
 
@@ -19,16 +18,15 @@ namespace {
 
 const QString kTests = QUORVANE_TESTS_DIR "/";
 
-// The installed entry's Exec line with its codes filled in, the command found on a PATH that
-// holds the built thumbnailer. The exit status, or -1 for a crash or a hang.
+// The entry's Exec line with its codes filled in, from the same template as the installed
+// entry but naming the build's thumbnailer. The exit status, or -1 for a crash or a hang.
 int RunAsFileManager(const QString& input, const QString& output, const QString& size) {
     const QByteArray entry = ReadAll(QUORVANE_THUMBNAILER_ENTRY);
     const qsizetype exec = entry.indexOf("\nExec=") + 6;
     QStringList words = QString(entry.mid(exec, entry.indexOf('\n', exec) - exec)).split(' ');
     for (QString& word : words) word.replace("%i", input).replace("%o", output).replace("%s", size);
     QProcess process;
-    process.start(QStandardPaths::findExecutable(words.takeFirst(), {QUORVANE_THUMBNAILER_DIR}),
-                  words);
+    process.start(words.takeFirst(), words);
     if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit) return -1;
     return process.exitCode();
 }
