@@ -13,7 +13,10 @@
 # process namespaces of its own, so that whether the run passes, fails or is stopped, nothing
 # stays mounted and no process stays behind.
 set -euo pipefail
-[ "$(id -u)" -eq 0 ] || exec sudo -- "$0" "$@"
+if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "$0 mounts and changes root: run it as root" >&2; exit 1; }
+    exec sudo -- "$0" "$@"
+fi
 cd "$(dirname "$0")/.."
 
 fresh=false
@@ -48,9 +51,10 @@ trap 'exit 130' INT
 trap 'exit 143' TERM
 
 # Runs the bash code $1 (with arguments) in new mount and process namespaces: what it mounts
-# goes with them, and every process it started is killed when it ends.
+# goes with them, and every process it started is killed when it ends, or when this script
+# ends, however it does.
 isolated() {
-    unshare --mount --propagation private --pid --fork --kill-child \
+    setpriv --pdeathsig KILL unshare --mount --propagation private --pid --fork --kill-child \
         bash -euo pipefail -c "$(declare -f in_root); $1" isolated "${@:2}" &
     child=$!
     local status=0
