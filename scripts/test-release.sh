@@ -43,7 +43,9 @@ rm -rf "$roots/$release".run.* "$roots/$release.new"  # left by runs that were k
 work=$(mktemp -d "$roots/$release.run.XXXXXX")
 child=
 cleanup() {
-    if [ -n "$child" ]; then kill "$child" 2>/dev/null || true; wait "$child" 2>/dev/null || true; fi
+    # unshare passes SIGTERM and SIGINT on to the namespace and waits; SIGKILL ends it at once,
+    # and the namespace with it.
+    if [ -n "$child" ]; then kill -KILL "$child" 2>/dev/null || true; wait "$child" 2>/dev/null || true; fi
     rm -rf "$work"
 }
 trap cleanup EXIT
