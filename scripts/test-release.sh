@@ -94,7 +94,8 @@ make_root() {
     # An older debootstrap has no script for a release newer than it; unstable's fits.
     [ -e "$script" ] || script=/usr/share/debootstrap/scripts/sid
     isolated 'debootstrap --variant=minbase --include=sudo,debian-archive-keyring "$@"' \
-        "$release" "$new" "$mirror/debian" "$script"
+        "$release" "$new" "$mirror/debian" "$script" >"$work/debootstrap.log" 2>&1 ||
+        { tail -20 "$work/debootstrap.log" >&2; return 1; }
     rm -f "$new/etc/apt/sources.list"
     cat >"$new/etc/apt/sources.list.d/debian.sources" <<EOF
 Types: deb
