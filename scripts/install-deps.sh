@@ -43,8 +43,9 @@ find_missing() {
     while read -r state p; do [ "$state" != ii ] || have[$p]=1; done \
         < <(dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n')
     if [[ "${packages[*]}" == *'|'* ]]; then
-        while read -r p; do offered[$p]=1; done < <(apt-cache show --no-all-versions \
-            $(printf '%s\n' "${packages[@]}" | grep '|' | tr '|' ' ') 2>/dev/null | sed -n 's/^Package: //p')
+        while read -r p; do offered[$p]=1; done < <(
+            apt-cache show --no-all-versions $(printf '%s\n' "${packages[@]}" | grep '|' | tr '|' ' ') \
+                2>/dev/null | sed -n 's/^Package: //p')
     fi
     for p in "${packages[@]}"; do
         chosen=$(pick "$p")

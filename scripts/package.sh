@@ -40,7 +40,8 @@ status=0
 report=$(appstreamcli validate-tree --no-net "$root" 2>&1) || status=$?
 printf '%s\n' "$report"
 others=$(grep -E '^ *[EW]: ' <<<"$report" | grep -cv ': url-homepage-missing$' || true)
-if [ "$status" -ne 0 ] && { [ "$others" -ne 0 ] || [[ $report != *': url-homepage-missing'* ]]; }; then
+if [ "$status" -ne 0 ] &&
+    { [ "$others" -ne 0 ] || [[ $report != *': url-homepage-missing'* ]]; }; then
     echo "appstreamcli found more than the missing homepage" >&2
     exit 1
 fi
@@ -60,7 +61,8 @@ unfortified=$(grep -E -- "$compile" "$work/build.log" | grep -cvF -- "$fortify" 
 # (neither Debian 12's nor 13's do). Branch protection is an arm64 feature that Debian 13's
 # hardening-check asks of every binary.
 options=()
-[[ $(readelf -n "$(gcc -print-file-name=crt1.o)") == *'x86 feature:'*IBT* ]] || options+=(--nocfprotection)
+crt_notes=$(readelf -n "$(gcc -print-file-name=crt1.o)")
+[[ $crt_notes == *'x86 feature:'*IBT* ]] || options+=(--nocfprotection)
 [[ $(hardening-check --help 2>&1) != *--nobranchprotection* ]] || options+=(--nobranchprotection)
 # Every ELF file of the package, the program and the thumbnailer among them.
 mapfile -t binaries < <(find "$root" -type f -print0 | xargs -0 file -N --mime-type |

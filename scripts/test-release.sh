@@ -45,7 +45,10 @@ child=
 cleanup() {
     # unshare passes SIGTERM and SIGINT on to the namespace and waits; SIGKILL ends it at once,
     # and the namespace with it.
-    if [ -n "$child" ]; then kill -KILL "$child" 2>/dev/null || true; wait "$child" 2>/dev/null || true; fi
+    if [ -n "$child" ]; then
+        kill -KILL "$child" 2>/dev/null || true
+        wait "$child" 2>/dev/null || true
+    fi
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -111,11 +114,12 @@ Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 EOF
     # A desktop user in the sudo group; sudo asks no password here, as nobody could type it.
-    isolated 'in_root "$1" useradd --create-home --shell /bin/bash --groups sudo '"$user" "$new"
+    isolated 'in_root "$1" useradd --create-home --shell /bin/bash --groups sudo "$2"' "$new" "$user"
     echo "$user ALL=(ALL:ALL) NOPASSWD: ALL" >"$new/etc/sudoers.d/$user"
     chmod 440 "$new/etc/sudoers.d/$user"
     install -m 755 scripts/install-deps.sh "$new/tmp/install-deps.sh"
-    isolated 'in_root "$1" sh -c "runuser -l '"$user"' -c /tmp/install-deps.sh && apt-get clean"' "$new"
+    isolated 'in_root "$1" sh -c "runuser -l $2 -c /tmp/install-deps.sh && apt-get clean"' \
+        "$new" "$user"
     rm -f "$new/tmp/install-deps.sh" "$stamp"
     rm -rf "$root"
     mv "$new" "$root"
