@@ -17,6 +17,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 dpkg-deb -x "$deb" "$work/root"
 usr=$work/root/usr
+# The sound and the help text are found beside the program, through links into share/.
 for f in games/quorvane lib/quorvane/Move.wav lib/quorvane/readme.txt \
          share/doc/quorvane/README.md share/man/man6/quorvane.6.gz; do
     [ -e "$usr/$f" ] || fail "the package lacks /usr/$f"
@@ -27,8 +28,7 @@ export HOME=$work/home XDG_DATA_DIRS=$usr/share:/usr/share XDG_RUNTIME_DIR=$work
 export XDG_DATA_HOME=$HOME/.local/share XDG_CONFIG_HOME=$HOME/.config XDG_CACHE_HOME=$HOME/.cache
 export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent PULSE_SERVER=unix:/nonexistent
 unset XDG_CURRENT_DESKTOP QT_QPA_PLATFORM
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 # What the triggers of shared-mime-info and desktop-file-utils do at installation.
 update-mime-database "$usr/share/mime"
 update-desktop-database "$usr/share/applications"
@@ -44,6 +44,9 @@ mkdir "$work/bin"
 printf '#!/bin/sh\nprintf "%%s\\n" "$@" >"%s/args.tmp" && mv "%s/args.tmp" "%s/args"\n' \
     "$work" "$work" "$work" >"$work/bin/quorvane"
 chmod +x "$work/bin/quorvane"
+# The thumbnailer entry names the packaged helper by its full path.
+thumbnailer=$(sed -n 's/^Exec=\(.*\) %i %o %s$/\1/p' "$usr"/share/thumbnailers/*.thumbnailer)
+"$work/root$thumbnailer" "$record" "$work/thumb.png" 64 || fail "the thumbnailer: $thumbnailer"
 PATH="$work/bin:$PATH" gio open "$record"
 for _ in $(seq 100); do [ -e "$work/args" ] && break; sleep 0.1; done
 [ "$(cat "$work/args" 2>/dev/null)" = "$(printf '/open\n%s' "$record")" ] ||

@@ -37,7 +37,7 @@ QString Show(const QTemporaryDir& dir, int16_t mode, const QString& name) {
 
 TEST(FileDialog, OpenByTypedNameCancelAndSaveWithTheDefaultExtension) {
     QTemporaryDir dir;
-    QFile(dir.filePath("game.zvr")).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QFile(dir.filePath("game.zvr")).open(QIODevice::WriteOnly));
     EXPECT_EQ(Show(dir, modCommonDialogs::kOpenDialog, "game.zvr"), dir.filePath("game.zvr"));
     EXPECT_EQ(Show(dir, modCommonDialogs::kOpenDialog, ""), "");
     EXPECT_EQ(Show(dir, 2, "new game"), dir.filePath("new game.zvr"));

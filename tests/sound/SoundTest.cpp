@@ -55,6 +55,8 @@ protected:
         environment.insert("HOME", folder.path());
         environment.insert("XDG_RUNTIME_DIR", folder.path());
         environment.insert("PULSE_SERVER", "unix:" + Socket());
+        // Qt 6.8 says on standard error when it leaves a locale that is not UTF-8.
+        environment.insert("LC_ALL", "C.UTF-8");
         return environment;
     }
 

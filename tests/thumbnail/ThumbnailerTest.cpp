@@ -10,7 +10,6 @@
 
 #include <QDir>
 #include <QImage>
-#include <QStandardPaths>
 #include <filesystem>
 
 #include "PictureGrid.h"
@@ -23,16 +22,15 @@ namespace {
 
 const QString kTests = QUORVANE_TESTS_DIR "/";
 
-// The installed entry's Exec line with its codes filled in, the command found on a PATH that
-// holds the built thumbnailer, the names passed as the file system's bytes. The exit status,
-// or -1 for a crash.
+// The entry's Exec line with its codes filled in, from the same template as the installed
+// entry but naming the build's thumbnailer, the names passed as the file system's bytes. The
+// exit status, or -1 for a crash.
 int RunAsFileManager(const std::string& input, const std::string& output, const char* size) {
     const QByteArray entry = ReadAll(QUORVANE_THUMBNAILER_ENTRY);
     const qsizetype exec = entry.indexOf("\nExec=") + 6;
     QList<QByteArray> words = entry.mid(exec, entry.indexOf('\n', exec) - exec).split(' ');
     for (QByteArray& word : words)
         word.replace("%i", input).replace("%o", output).replace("%s", size);
-    words[0] = QStandardPaths::findExecutable(words[0], {QUORVANE_THUMBNAILER_DIR}).toUtf8();
     std::vector<char*> argv(words.size() + 1);  // ending in a null pointer
     for (qsizetype i = 0; i < words.size(); ++i) argv[i] = words[i].data();
     pid_t pid = 0;

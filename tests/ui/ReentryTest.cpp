@@ -37,7 +37,7 @@ TEST(Reentry, DuringTheComputersPauseAndADemoTick) {
         for (const auto& [act, want] : kInterruptions) {
             SCOPED_TRACE(want + (demo ? " in a demo tick" : ""));
             TestWindow w;
-            w.duringNextWait = [&] { act(w); };
+            w.duringNextWait = [&, &act = act] { act(w); };  // clang 14 captures no binding
             if (demo) w->mnuDemo_Click();
             demo ? w->tmrDemo_Timer() : w.ClickCell(3, 4);
             const bool start = want.ends_with("…");  // 3 bytes
