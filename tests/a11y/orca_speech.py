@@ -36,9 +36,9 @@ def wait_for(what, seconds):
         time.sleep(0.1)
     return bool(what())
 
+# Types keys; with `expect`, waits until Orca says a text matching it, else until Orca has
+# been quiet for a second. Returns what Orca said meanwhile.
 def key(name, expect=None, seconds=20):
-    """Types keys; with `expect`, waits until Orca says a text matching it, else until Orca has
-    been quiet for a second. Returns what Orca said meanwhile."""
     before, said = len(spoken()), None
     for k in name.split():  # a menu takes its time
         subprocess.check_call(["xdotool", "key", k], env=env) or time.sleep(1 if k.startswith(("Esc", "F10")) else 0.1)
@@ -50,8 +50,8 @@ def key(name, expect=None, seconds=20):
     assert found, "after %s Orca never said %r; it said %r" % (name, expect, transcript[-1][1])
     return transcript[-1][1]
 
+# The game, on its own: a game started before is ended as a session ends it.
 def launch(*command):
-    """The game, on its own: a game started before is ended as a session ends it."""
     before = len(spoken())
     for game in [p for p in started if p.args[0] == command[0]]:
         game.terminate(), game.wait()
@@ -86,8 +86,8 @@ def setup():
 RESULT = "提示：(双方罚步|棋盘已满|子被吃尽)，"
 MOVED = "计算机：|button|" + RESULT  # what follows the player's Return on a legal cell
 
+# The discs a move of `me` on `cell` turns.
 def turned(board, cell, me):
-    """The discs a move of `me` on `cell` turns."""
     out = []
     for dr, dc in [(a, b) for a in (-1, 0, 1) for b in (-1, 0, 1) if a or b]:
         run, (r, c) = [], (cell[0] + dr, cell[1] + dc)
@@ -96,8 +96,8 @@ def turned(board, cell, me):
         out += run if run and board.get((r, c)) == me else []
     return out if board[cell] == "." else []
 
+# The position as a player knows it by ear: from the start and the moves announced.
 class Board:
-    """The position as a player knows it by ear: from the start and the moves announced."""
     def __init__(self, n):
         m = n // 2
         self.n, self.cursor = n, (m + 1, m + 1)  # the cursor starts on the last starting disc
@@ -125,10 +125,10 @@ class Board:
         self.heard(said)
         return said
 
+# Keys, each once Orca has said what the one before brought. Menus open by F10, not Alt:
+# with Orca listening, Qt 6.4 sometimes takes the release of Alt as a second press and closes
+# the menu that the letter opened.
 def steps(*pairs):
-    """Keys, each once Orca has said what the one before brought. Menus open by F10, not Alt:
-    with Orca listening, Qt 6.4 sometimes takes the release of Alt as a second press and closes
-    the menu that the letter opened."""
     for name, expect in pairs:
         key(name, expect)
 
@@ -162,8 +162,8 @@ def checks(game):
         key("Return" if spoken()[-1].endswith("button.") else "", None)
         assert len(transcript) < 60, "no result line at the end of the demo"
 
+# Black against the computer by the keyboard, knowing the board only from what Orca says.
 def whole_game(game):
-    """Black against the computer by the keyboard, knowing the board only from what Orca says."""
     launch(game)
     board, said = Board(8), key("shift+Tab", "E5")
     while not re.search(RESULT, " ".join(said)):

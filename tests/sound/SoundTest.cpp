@@ -107,6 +107,7 @@ protected:
         return path;
     }
 
+    const QString click = QUORVANE_RESOURCES_DIR "/Move.wav";
     QTemporaryDir folder;
     QProcess server;
 };
@@ -137,7 +138,6 @@ TEST_F(Sound, ANewSoundCutsOffTheLastAndARestartedServerIsFoundAgain) {
     // The server holds two seconds of the tone ahead: only a cut-off ends it a second in.
     qputenv("PULSE_LATENCY_MSEC", "2000");
     MoveSound sound(nullptr);
-    const QString click = QUORVANE_RESOURCES_DIR "/Move.wav";
     const auto heard = Listen([&] {
         sound.PlayWave(Tone());
         QTest::qWait(1000);
@@ -155,7 +155,6 @@ TEST_F(Sound, ANewSoundCutsOffTheLastAndARestartedServerIsFoundAgain) {
 // of nowhere, so it never sounds; the next one does.
 TEST_F(Sound, AClickTheServerTookOverASecondToTakeIsDropped) {
     MoveSound sound(nullptr);
-    const QString click = QUORVANE_RESOURCES_DIR "/Move.wav";
     EXPECT_TRUE(Listen([&] {
                     kill(static_cast<pid_t>(server.processId()), SIGSTOP);
                     sound.PlayWave(click);
