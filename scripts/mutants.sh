@@ -5,8 +5,8 @@
 # Shows that the tests bite: plants each fault listed in scripts/mutants.txt, one at a time,
 # in a scratch copy of the committed project (a git worktree in a temporary folder with its
 # own build), and runs the suite against it. A fault is caught when a test fails: first the
-# suite without the end-to-end and packaging tests, then, only if that passed, the end-to-end
-# tests. A test that fails on the unchanged copy already is left out and named. Prints a
+# suite without the end-to-end, screen-reader and packaging tests, then, only if that passed,
+# the end-to-end and screen-reader tests. A test that fails on the unchanged copy already is left out and named. Prints a
 # table; exits 1 when any fault survives or cannot be planted.
 # Usage: scripts/mutants.sh [ID...]   (default: every fault in the list)
 set -uo pipefail
@@ -40,9 +40,9 @@ while IFS= read -r line; do
         result="NO-MATCH"
     elif ! cmake --build build -j"$jobs" >"$scratch/build.log" 2>&1; then
         result="NO-BUILD"
-    elif ! ctest --test-dir build -LE 'e2e|packaging' "${skip[@]}" -j"$jobs" --stop-on-failure >"$scratch/test.log" 2>&1; then
+    elif ! ctest --test-dir build -LE 'e2e|a11y|packaging' "${skip[@]}" -j"$jobs" --stop-on-failure >"$scratch/test.log" 2>&1; then
         result="caught"
-    elif ! ctest --test-dir build -L e2e "${skip[@]}" -j"$jobs" --stop-on-failure >"$scratch/test.log" 2>&1; then
+    elif ! ctest --test-dir build -L 'e2e|a11y' "${skip[@]}" -j"$jobs" --stop-on-failure >"$scratch/test.log" 2>&1; then
         result="caught-e2e"
     else
         result="SURVIVED"
