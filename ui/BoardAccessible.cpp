@@ -17,7 +17,9 @@ int CellIndex(const BoardView* board, int row, int col) {
     return (row - 1) * board->Side() + (col - 1);
 }
 
-class BoardCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+// A cell offers no table-cell interface: from Qt 6.5 on that reaches AT-SPI, and Orca then
+// reads the whole row whenever the cursor enters another row (its default for tables).
+class BoardCellAccessible : public QAccessibleInterface {
   public:
     BoardCellAccessible(BoardView* board, int16_t row, int16_t col)
         : board_(board), row_(row), col_(col) {}
@@ -66,20 +68,7 @@ class BoardCellAccessible : public QAccessibleInterface, public QAccessibleTable
         return s;
     }
 
-    void* interface_cast(QAccessible::InterfaceType t) override {
-        return t == QAccessible::TableCellInterface
-                   ? static_cast<QAccessibleTableCellInterface*>(this)
-                   : nullptr;
-    }
-
-    bool isSelected() const override { return false; }
-    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
-    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override { return col_ - 1; }
-    int rowIndex() const override { return row_ - 1; }
-    int columnExtent() const override { return 1; }
-    int rowExtent() const override { return 1; }
-    QAccessibleInterface* table() const override { return parent(); }
+    int Index() const { return board_ ? CellIndex(board_, row_, col_) : -1; }
 
   private:
     QPointer<BoardView> board_;
@@ -126,9 +115,8 @@ class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
     }
 
     int indexOfChild(const QAccessibleInterface* child) const override {
-        auto* cell =
-            child ? const_cast<QAccessibleInterface*>(child)->tableCellInterface() : nullptr;
-        return cell ? cell->rowIndex() * Board()->Side() + cell->columnIndex() : -1;
+        const auto* cell = dynamic_cast<const BoardCellAccessible*>(child);
+        return cell ? cell->Index() : -1;
     }
 
     QAccessibleInterface* focusChild() const override {

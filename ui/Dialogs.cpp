@@ -39,13 +39,17 @@ QString WidgetDialogs::RecordDialog(QWidget* owner, int16_t mode, const QString&
                                             RecordFolder(folder), "zvr", 1);
 }
 
+// The boxes carry their text as their description too: Orca 48 reads an alert's labels only
+// when they hold three words or more, and Chinese writes none of its words apart.
 void WidgetDialogs::Inform(QWidget* owner, const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, owner);
+    box.setAccessibleDescription(text);
     box.exec();
 }
 
 bool WidgetDialogs::AskYesNo(QWidget* owner, const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, owner);
+    box.setAccessibleDescription(text);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }

@@ -20,6 +20,9 @@ QAccessibleInterface* StatusPanelFactory(const QString&, QObject* object) {
 }  // namespace
 
 StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent) {
+    pace_.setSingleShot(true);
+    pace_.setInterval(200);
+    connect(&pace_, &QTimer::timeout, this, &StatusPanel::SendPending);
     setObjectName("picStatus");
     static const bool installed = (QAccessible::installFactory(StatusPanelFactory), true);
     (void)installed;
@@ -34,13 +37,13 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent) {
 }
 
 bool StatusPanel::event(QEvent* event) {
-    // The window passes its activation down to its children; the held texts go out once the
-    // window has told assistive technology that it is active, not before.
-    if (event->type() == QEvent::WindowActivate && !held_.isEmpty()) {
+    // The window passes its activation down to its children; the waiting texts go out once
+    // the window has told assistive technology that it is active, not before.
+    if (event->type() == QEvent::WindowActivate && !pending_.isEmpty()) {
         QMetaObject::invokeMethod(
             this,
             [this] {
-                for (const QString& text : std::exchange(held_, {})) Announce(text);
+                if (!pace_.isActive()) SendPending();
             },
             Qt::QueuedConnection);
     }
@@ -48,12 +51,17 @@ bool StatusPanel::event(QEvent* event) {
 }
 
 void StatusPanel::Announce(const QString& text) {
-    if (!isActiveWindow()) {
-        held_ << text;
-        return;
-    }
-    emit Announced(text);
+    pending_ << text;
+    if (!pace_.isActive()) SendPending();
+}
+
+void StatusPanel::SendPending() {
+    if (pending_.isEmpty() || !isActiveWindow()) return;
+    const QStringList texts = std::exchange(pending_, {});
+    pace_.start();
+    for (const QString& text : texts) emit Announced(text);
     if (!QAccessible::isActive()) return;
+    const QString text = texts.join(' ');
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QAccessibleAnnouncementEvent event(this, text);
     event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 
@@ -18,6 +19,8 @@ class StatusPanel : public QWidget {
     // Has a screen reader speak `text` once, queued after what it is saying, with the focus
     // left where it is. Nothing is shown. While the window is not active (a dialog is closing)
     // the texts wait for it: Orca drops news from a window it does not take as the active one.
+    // Texts that come within a fifth of a second of the last go out together, as one: Orca 48
+    // drops an announcement that reaches it within a tenth of a second of the one before.
     void Announce(const QString& text);
 
   signals:
@@ -28,7 +31,10 @@ class StatusPanel : public QWidget {
     bool event(QEvent* event) override;
 
   private:
-    QStringList held_;
+    void SendPending();
+
+    QStringList pending_;
+    QTimer pace_;
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     // Qt before 6.8 has no announcement event; notifications that show inside the status
