@@ -19,8 +19,8 @@ class StatusPanel : public QWidget {
     // Has a screen reader speak `text` once, queued after what it is saying, with the focus
     // left where it is. Nothing is shown. While the window is not active (a dialog is closing)
     // the texts wait for it: Orca drops news from a window it does not take as the active one.
-    // Texts that come within a fifth of a second of the last go out together, as one: Orca 48
-    // drops an announcement that reaches it within a tenth of a second of the one before.
+    // Texts that come within a fifth of a second of the last go out together, as one utterance
+    // rather than a burst that a screen reader may thin out.
     void Announce(const QString& text);
 
   signals:
