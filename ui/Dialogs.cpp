@@ -21,6 +21,15 @@ bool IsWritableFolder(const QString& path) {
     return !path.isEmpty() && info.isDir() && info.isWritable();
 }
 
+// Orca 48, which Debian 13 ships with Qt 6.8, reads an alert's labels only when they hold three
+// words or more, and Chinese writes none of its words apart: the box carries its text as its
+// description too. Orca 43, beside Qt 6.4 on Debian 12, reads the labels, and would say it twice.
+void Describe([[maybe_unused]] QMessageBox& box, [[maybe_unused]] const QString& text) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    box.setAccessibleDescription(text);
+#endif
+}
+
 }  // namespace
 
 QString RecordFolder(const QString& programFolder) {
@@ -39,17 +48,15 @@ QString WidgetDialogs::RecordDialog(QWidget* owner, int16_t mode, const QString&
                                             RecordFolder(folder), "zvr", 1);
 }
 
-// The boxes carry their text as their description too: Orca 48 reads an alert's labels only
-// when they hold three words or more, and Chinese writes none of its words apart.
 void WidgetDialogs::Inform(QWidget* owner, const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, owner);
-    box.setAccessibleDescription(text);
+    Describe(box, text);
     box.exec();
 }
 
 bool WidgetDialogs::AskYesNo(QWidget* owner, const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, owner);
-    box.setAccessibleDescription(text);
+    Describe(box, text);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }

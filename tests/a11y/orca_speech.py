@@ -127,6 +127,7 @@ class Board:
         said = key("Return", MOVED, 15)
         while box_open():  # a pass box, closed
             said += key("Return", MOVED + "|轮你走棋", 15)
+            wait_for(lambda: not box_open(), 3)
         self.heard(said)
         return said
 
