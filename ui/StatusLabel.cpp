@@ -7,8 +7,6 @@
 #include <QFontMetrics>
 #include <QTextBoundaryFinder>
 
-#include "StatusLineAccessible.h"
-
 namespace {
 
 // The longest run of whole characters (grapheme clusters) from the start that fits `width`.
@@ -26,7 +24,6 @@ QString FittingPart(const QString& text, const QFontMetrics& metrics, int width)
 }  // namespace
 
 StatusLabel::StatusLabel(QWidget* parent) : QLabel(parent) {
-    InstallStatusLineAccessibility();
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setWordWrap(false);

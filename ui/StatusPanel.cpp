@@ -4,13 +4,57 @@
 #include "StatusPanel.h"
 
 #include <QAccessibleWidget>
+#include <QLabel>
 #include <utility>
+
+#include "StatusLabel.h"
 
 namespace {
 
+// A status line: its name is its whole text, which may be more than it shows (the text it
+// shows if no name was set), and so is its text content. Orca 48 reads a status bar from its
+// labels' text content and passes over labels without any, which is all Qt gives a QLabel.
+class StatusLineAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+  public:
+    explicit StatusLineAccessible(QLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    QString text(QAccessible::Text t) const override {
+        const auto* label = static_cast<const QLabel*>(widget());
+        if (t != QAccessible::Name) return QAccessibleWidget::text(t);
+        return label->accessibleName().isEmpty() ? label->text() : label->accessibleName();
+    }
+
+    QString text(int start, int end) const override { return Whole().mid(start, end - start); }
+    int characterCount() const override { return int(Whole().size()); }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    int selectionCount() const override { return 0; }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = *end = 0;
+        return {};
+    }
+
+  private:
+    QString Whole() const { return text(QAccessible::Name); }
+};
+
+// The status bar as screen readers find it: the bar, its lines and its notices.
 QAccessibleInterface* StatusPanelFactory(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (qobject_cast<StatusPanel*>(object)) return new QAccessibleWidget(widget, QAccessible::StatusBar);
+    if (auto* line = qobject_cast<StatusLabel*>(object)) return new StatusLineAccessible(line);
     if (widget && qobject_cast<StatusPanel*>(widget->parentWidget()) &&
         widget->objectName() == QLatin1String("notice"))
         return new QAccessibleWidget(widget, QAccessible::Notification);
