@@ -84,9 +84,8 @@ def setup():
     assert wait_for(lambda: "Screen reader on." in spoken(), 40), "Orca did not start"
 
 def box_open():  # a message box over the window: a second visible window of the game's title
-    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Quorvane$"], env=env,
-                           stdout=subprocess.PIPE).stdout
-    return len(found.split()) > 1
+    search = ["xdotool", "search", "--onlyvisible", "--name", "^Quorvane$"]
+    return len(subprocess.run(search, env=env, stdout=subprocess.PIPE).stdout.split()) > 1
 
 RESULT = "提示：(双方罚步|棋盘已满|子被吃尽)，"
 MOVED = "计算机：|button|" + RESULT  # what follows the player's Return on a legal cell
@@ -105,7 +104,7 @@ def turned(board, cell, me):
 class Board:
     def __init__(self, n):
         m = n // 2
-        self.n, self.cursor = n, (m + 1, m + 1)  # the cursor starts on the last starting disc
+        self.cursor = (m + 1, m + 1)  # the cursor starts on the last starting disc
         self.cells = {(r, c): "." for r in range(1, n + 1) for c in range(1, n + 1)}
         self.cells |= {(m, m + 1): "B", (m, m): "W", (m + 1, m): "B", (m + 1, m + 1): "W"}
 

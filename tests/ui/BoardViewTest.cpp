@@ -21,13 +21,6 @@ namespace {
 
 using K = Qt::Key;
 
-// Keys reach only the active window, which opens with the focus on the first-mover choice.
-void Activate(TestWindow& w) {
-    w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get()));
-    ASSERT_TRUE(w->optHuman->hasFocus());
-}
-
 void Press(const std::vector<Qt::Key>& keys) {
     for (Qt::Key key : keys) QTest::keyClick(QApplication::focusWidget(), key);
 }
@@ -58,7 +51,7 @@ std::vector<std::pair<int, int>> Runs(const QImage& image, QPoint from, QPoint s
 TEST(Scale, LinesFrameAndCursorSitOnDevicePixelsOnEveryBoard) {
     const QColor orange(255, 128, 0), yellow(255, 255, 0);
     TestWindow w;
-    Activate(w);
+    w.Activate();
     Press({K::Key_Backtab});  // onto the board, which shows the cursor
     for (const int16_t side : {3, 8, 17, 26}) {
         w.script->inputs.push_back(QString::number(side));
@@ -153,7 +146,7 @@ TEST(Looks, TextsKeepTheirColoursAndStayReadableUnderADarkPalette) {
 // A mouse user never sees the cursor; the keyboard brings it, on the last move first.
 TEST(Keyboard, TheCursorComesWithTheKeysAndStopsAtTheEdges) {
     TestWindow w;
-    Activate(w);
+    w.Activate();
     // The same position on a board that never had the focus.
     const auto untouched = [&w] {
         BoardView plain(w->game().sBoard, nullptr);
@@ -186,7 +179,7 @@ TEST(Keyboard, TheCursorComesWithTheKeysAndStopsAtTheEdges) {
 // the computer (the cursor following its reply), and the pass where no move is legal.
 TEST(Keyboard, EnterTakesTheReleasePathInReplayAndInPlay) {
     TestWindow w;
-    Activate(w);
+    w.Activate();
     w.OpenRecord(w.File("game.zvr", "Size8 BE4 WD4 BD5 WE5 BD3 \r\n"));
     Press({K::Key_Backtab, K::Key_Up, K::Key_Up, K::Key_Left, K::Key_Return});
     EXPECT_EQ(w.Record(), kStart);

@@ -21,15 +21,9 @@
 
 namespace {
 
-// Announcements go out only while the window is active.
-void Activate(QWidget* window) {
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-}
-
 TEST(Speech, EachMoveAndEachNoticeIsAnnouncedOnceAndInOrder) {
     TestWindow w;
-    Activate(w.window.get());
+    w.Activate();
     QSignalSpy said(w->statusPanel(), &StatusPanel::Announced);
     w.ClickCell(4, 4);
     w.ClickCell(4, 4);  // the same notice again must be heard again, after a pause
@@ -69,7 +63,7 @@ TEST(Speech, StatusLinesAndMessageBoxesCarryTheirWholeTextAsText) {
 
 TEST(Speech, TheRecordBoxHasACaretForTheKeyboardOnly) {
     TestWindow w;
-    Activate(w.window.get());
+    w.Activate();
     const auto caret = [&] { return w->txtRecord->textInteractionFlags() & Qt::TextSelectableByKeyboard; };
     w->txtRecord->setFocus(Qt::TabFocusReason);
     EXPECT_TRUE(caret());

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
 #include <algorithm>
@@ -47,6 +48,12 @@ QString TestWindow::File(const QString& name, const QByteArray& bytes) {
 void TestWindow::OpenRecord(const QString& path) {
     script->openPaths.push_back(path);
     window->mnuOpen_Click();
+}
+
+void TestWindow::Activate() {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_TRUE(window->optHuman->hasFocus());
 }
 
 void TestWindow::ClickCell(int row, int col) {

@@ -61,6 +61,9 @@ struct TestWindow {
     QString File(const QString& name, const QByteArray& bytes);  // written into dir
     void OpenRecord(const QString& path);  // Game → Open, the dialog answering with `path`
     void ClickCell(int row, int col);      // a real mouse click at the centre of a cell
+    // Keys and announcements reach only the active window, which opens with the focus on the
+    // first-mover choice.
+    void Activate();
     void Press(ReplayButton button);
     std::string Record() const { return window->RecordText(); }
     QStringList Status() const;   // the four status lines

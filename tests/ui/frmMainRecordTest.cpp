@@ -149,15 +149,13 @@ TEST(RecordDialogFolder, ProgramFolderWhenWritableElseDocumentsElseHome) {
     const QTemporaryDir tmp;
     const QString home = tmp.filePath("home"), program = tmp.filePath("program");
     ASSERT_TRUE(QDir().mkpath(home) && QDir().mkpath(program));
-    const QByteArray oldHome = qgetenv("HOME");
-    qputenv("HOME", home.toLocal8Bit());
+    const ScopedEnv homeFolder("HOME", home);
     EXPECT_EQ(RecordFolder(program), program);
     // An installed program's folder, which the user cannot write to.
     ASSERT_TRUE(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
     EXPECT_EQ(RecordFolder(program), home);
     ASSERT_TRUE(QDir().mkpath(home + "/Documents"));
     EXPECT_EQ(RecordFolder(program), home + "/Documents");
-    qputenv("HOME", oldHome);
 }
 
 // Each tick plays one black and one white move, and a tick that falls due meanwhile is
